@@ -1,0 +1,44 @@
+# make test: installs what is missing, builds, runs every test.
+# make run:  installs what is missing, builds, starts the program.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= 2
+FUZZ_SECONDS ?= 30
+# Warnings are errors on CI machines.
+WERROR := $(if $(CI),ON,OFF)
+
+.PHONY: deps build test unit-tests asan-tests fuzz bench run clean
+
+deps:
+	scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAKEIBO_WERROR=$(WERROR)
+	cmake --build $(BUILD) -j$(JOBS)
+
+unit-tests: build
+	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+
+asan-tests: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKAKEIBO_WERROR=$(WERROR) \
+	      -DKAKEIBO_SANITIZE=ON -DKAKEIBO_BENCH=OFF -DKAKEIBO_CORE_ONLY=ON
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS)
+
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	      -DKAKEIBO_FUZZ=ON -DKAKEIBO_BENCH=OFF -DKAKEIBO_CORE_ONLY=ON -DBUILD_TESTING=OFF
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+	scripts/run-fuzzers.sh $(FUZZ_BUILD)/fuzz $(FUZZ_SECONDS)
+
+test: unit-tests asan-tests fuzz
+
+bench: build
+	for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+run: build
+	$(BUILD)/kakeibo-cli start
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
