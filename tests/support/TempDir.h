@@ -1,0 +1,32 @@
+#pragma once
+// A fresh folder under the system's temporary folder, removed with all its
+// contents when the object goes away. Serves as a program folder in tests.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kakeibo {
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    // The folder, ending in '/'.
+    const std::string& path() const { return path_; }
+    // path() + name
+    std::string file(std::string_view name) const;
+
+    // Test conveniences; they fail the test (not throw) when the disk refuses.
+    void write(std::string_view name, std::string_view bytes) const;
+    std::optional<std::string> read(std::string_view name) const;
+    bool exists(std::string_view name) const;
+
+private:
+    std::string path_;
+};
+
+}  // namespace kakeibo
