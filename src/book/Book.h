@@ -119,6 +119,10 @@ public:
     Date startDate = 0;
     std::uint8_t headerFlag = 0;
 
+    // The folder of the four files, with a trailing "/"; set by whoever
+    // creates the Book (the window program, the command-line tool, a test).
+    std::string folder;
+
 private:
     UiPort* ui_;
     Clock clock_;
