@@ -1,0 +1,33 @@
+#pragma once
+// The names of the program's files: the program folder, the base name
+// "Mirab050", then the extension.
+
+#include <string>
+#include <string_view>
+
+namespace kakeibo {
+
+inline constexpr const char* kFileBaseName = "Mirab050";
+
+// programFolder with a trailing "/" (added when missing) + "Mirab050" + ext.
+std::string makeFileName(const std::string& programFolder, std::string_view ext);
+
+std::string dataFileName(const std::string& programFolder);   // ".mrb"
+std::string prefFileName(const std::string& programFolder);   // ".prf"
+std::string monthFileName(const std::string& programFolder);  // ".mmm"
+std::string iniFileName(const std::string& programFolder);    // ".ini"
+
+// The folder the program keeps its files in, with a trailing "/": the
+// executable's folder when the program may write there (a copy unpacked
+// into a folder of its own), otherwise $XDG_DATA_HOME/kakeibo (default
+// ~/.local/share/kakeibo), created readable by its owner only on first use.
+// When even that cannot be made, the per-user folder's name is still
+// returned, so that the file routines report their failures as usual.
+std::string programFolder();
+
+// The choice above with its inputs given, for tests: executableFolder may
+// be empty (unknown); xdgDataHome and home may be empty (unset).
+std::string chooseProgramFolder(const std::string& executableFolder, const std::string& xdgDataHome,
+                                const std::string& home);
+
+}  // namespace kakeibo

@@ -1,0 +1,340 @@
+#include "storage/IniFile.h"
+
+#include "storage/Cp932.h"
+#include "storage/FileLayer.h"
+
+namespace kakeibo {
+
+namespace {
+
+// All parsing works on CP932 bytes. The trail byte of a double-byte
+// character can look like an ASCII letter or "]", so case folding and the
+// search for "]" step over whole characters. The other marks of the format
+// ("=", ";", "[", quotes, blanks) lie below every trail byte.
+
+bool isLeadByte(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+// Byte length of the character starting at text[i].
+std::size_t charLength(std::string_view text, std::size_t i) {
+    return isLeadByte(text[i]) && i + 1 < text.size() ? 2 : 1;
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+std::string_view trimLeft(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    return text;
+}
+
+std::string_view trim(std::string_view text) {
+    text = trimLeft(text);
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool sameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    std::size_t i = 0;
+    while (i < a.size()) {
+        const std::size_t length = charLength(a, i);
+        if (length == 2) {
+            if (a[i] != b[i] || a[i + 1] != b[i + 1]) {
+                return false;
+            }
+        } else if (asciiLower(a[i]) != asciiLower(b[i])) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+// The name of a "[name]" line (from the first "[" to the last "]"), or
+// nothing when the line is no section header.
+std::optional<std::string_view> sectionNameOf(std::string_view line) {
+    line = trimLeft(line);
+    if (line.empty() || line.front() != '[') {
+        return std::nullopt;
+    }
+    std::optional<std::size_t> close;
+    for (std::size_t i = 1; i < line.size(); i += charLength(line, i)) {
+        if (line[i] == ']') {
+            close = i;
+        }
+    }
+    if (!close) {
+        return std::nullopt;
+    }
+    return trim(line.substr(1, *close - 1));
+}
+
+struct KeyLine {
+    std::string_view key;
+    std::string_view value;  // blanks removed, quotes kept
+};
+
+// A "key=value" line; comments (";"), headers and lines without "=" are not.
+std::optional<KeyLine> keyLineOf(std::string_view line) {
+    line = trimLeft(line);
+    if (line.empty() || line.front() == ';' || line.front() == '[') {
+        return std::nullopt;
+    }
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return KeyLine{trim(line.substr(0, equals)), trim(line.substr(equals + 1))};
+}
+
+std::string_view unquote(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+        return value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
+std::string_view cutToProfileBuffer(std::string_view value) {
+    std::size_t end = 0;
+    while (end < value.size()) {
+        const std::size_t next = end + charLength(value, end);
+        if (next > kProfileValueMaxBytes) {
+            break;
+        }
+        end = next;
+    }
+    return value.substr(0, end);
+}
+
+bool hasLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+bool hasOuterBlanks(std::string_view text) {
+    return !text.empty() && (isBlank(text.front()) || isBlank(text.back()));
+}
+
+}  // namespace
+
+IniFile IniFile::fromBytes(std::string_view bytes) {
+    IniFile file;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t newline = bytes.find('\n', start);
+        if (newline == std::string_view::npos) {
+            file.lines_.push_back({std::string(bytes.substr(start)), ""});
+            break;
+        }
+        std::size_t textEnd = newline;
+        std::string end = "\n";
+        if (textEnd > start && bytes[textEnd - 1] == '\r') {
+            --textEnd;
+            end = "\r\n";
+        }
+        file.lines_.push_back({std::string(bytes.substr(start, textEnd - start)), std::move(end)});
+        start = newline + 1;
+    }
+    return file;
+}
+
+std::string IniFile::toBytes() const {
+    std::string bytes;
+    for (const Line& line : lines_) {
+        bytes += line.text;
+        bytes += line.end;
+    }
+    return bytes;
+}
+
+std::optional<IniFile> IniFile::load(const std::string& path) {
+    const std::optional<std::string> bytes = readWholeFile(path);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return fromBytes(*bytes);
+}
+
+bool IniFile::save(const std::string& path) const {
+    return saveFileSafely(path, toBytes(), /*makeBackup=*/false);
+}
+
+std::optional<IniFile::SectionSpan> IniFile::findSection(std::string_view cp932Name) const {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const auto name = sectionNameOf(lines_[i].text);
+        if (!name || !sameName(*name, cp932Name)) {
+            continue;
+        }
+        std::size_t end = i + 1;
+        while (end < lines_.size() && !sectionNameOf(lines_[end].text)) {
+            ++end;
+        }
+        return SectionSpan{i, end};
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> IniFile::findKey(const SectionSpan& span, std::string_view cp932Key) const {
+    for (std::size_t i = span.header + 1; i < span.end; ++i) {
+        const auto keyLine = keyLineOf(lines_[i].text);
+        if (keyLine && sameName(keyLine->key, cp932Key)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const {
+    const auto cp932Section = utf8ToCp932(section);
+    const auto cp932Key = utf8ToCp932(key);
+    if (!cp932Section || !cp932Key) {
+        return std::nullopt;
+    }
+    const auto span = findSection(*cp932Section);
+    if (!span) {
+        return std::nullopt;
+    }
+    const auto index = findKey(*span, *cp932Key);
+    if (!index) {
+        return std::nullopt;
+    }
+    return cp932ToUtf8(unquote(keyLineOf(lines_[*index].text)->value));
+}
+
+std::string IniFile::getString(std::string_view section, std::string_view key) const {
+    const auto cp932Section = utf8ToCp932(section);
+    const auto cp932Key = utf8ToCp932(key);
+    if (!cp932Section || !cp932Key) {
+        return "";
+    }
+    const auto span = findSection(*cp932Section);
+    if (!span) {
+        return "";
+    }
+    const auto index = findKey(*span, *cp932Key);
+    if (!index) {
+        return "";
+    }
+    return cp932ToUtf8(cutToProfileBuffer(unquote(keyLineOf(lines_[*index].text)->value)));
+}
+
+bool IniFile::setString(std::string_view section, std::string_view key, std::string_view value) {
+    const auto cp932Section = utf8ToCp932(section);
+    const auto cp932Key = utf8ToCp932(key);
+    const auto cp932Value = utf8ToCp932(value);
+    if (!cp932Section || !cp932Key || !cp932Value) {
+        return false;
+    }
+    // Names that could not be found again as written are refused.
+    if (cp932Section->empty() || hasLineBreak(*cp932Section) || hasOuterBlanks(*cp932Section) ||
+        cp932Section->find(']') != std::string::npos) {
+        return false;
+    }
+    if (cp932Key->empty() || hasLineBreak(*cp932Key) || hasOuterBlanks(*cp932Key) ||
+        cp932Key->find('=') != std::string::npos || cp932Key->front() == ';' || cp932Key->front() == '[') {
+        return false;
+    }
+    if (hasLineBreak(*cp932Value)) {
+        return false;
+    }
+
+    // The line before an insertion point may be the file's unterminated last line.
+    auto terminate = [this](std::size_t index) {
+        if (lines_[index].end.empty()) {
+            lines_[index].end = "\r\n";
+        }
+    };
+
+    const auto span = findSection(*cp932Section);
+    if (!span) {
+        if (!lines_.empty()) {
+            terminate(lines_.size() - 1);
+            if (!trim(lines_.back().text).empty()) {
+                lines_.push_back({"", "\r\n"});
+            }
+        }
+        lines_.push_back({"[" + *cp932Section + "]", "\r\n"});
+        lines_.push_back({*cp932Key + "=" + *cp932Value, "\r\n"});
+        return true;
+    }
+
+    if (const auto index = findKey(*span, *cp932Key)) {
+        // The key keeps the spelling the file gave it.
+        const std::string existingKey(keyLineOf(lines_[*index].text)->key);
+        lines_[*index] = {existingKey + "=" + *cp932Value, "\r\n"};
+        return true;
+    }
+
+    std::size_t after = span->header;
+    for (std::size_t i = span->header + 1; i < span->end; ++i) {
+        if (keyLineOf(lines_[i].text)) {
+            after = i;
+        }
+    }
+    terminate(after);
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(after + 1), {*cp932Key + "=" + *cp932Value, "\r\n"});
+    return true;
+}
+
+std::vector<std::string> IniFile::sectionNames() const {
+    std::vector<std::string_view> seen;
+    std::vector<std::string> names;
+    for (const Line& line : lines_) {
+        const auto name = sectionNameOf(line.text);
+        if (!name) {
+            continue;
+        }
+        bool known = false;
+        for (std::string_view other : seen) {
+            known = known || sameName(other, *name);
+        }
+        if (!known) {
+            seen.push_back(*name);
+            names.push_back(cp932ToUtf8(*name));
+        }
+    }
+    return names;
+}
+
+std::vector<std::pair<std::string, std::string>> IniFile::entries(std::string_view section) const {
+    std::vector<std::pair<std::string, std::string>> result;
+    const auto cp932Section = utf8ToCp932(section);
+    if (!cp932Section) {
+        return result;
+    }
+    const auto span = findSection(*cp932Section);
+    if (!span) {
+        return result;
+    }
+    std::vector<std::string_view> seen;
+    for (std::size_t i = span->header + 1; i < span->end; ++i) {
+        const auto keyLine = keyLineOf(lines_[i].text);
+        if (!keyLine) {
+            continue;
+        }
+        bool known = false;
+        for (std::string_view other : seen) {
+            known = known || sameName(other, keyLine->key);
+        }
+        if (!known) {
+            seen.push_back(keyLine->key);
+            result.emplace_back(cp932ToUtf8(keyLine->key), cp932ToUtf8(unquote(keyLine->value)));
+        }
+    }
+    return result;
+}
+
+}  // namespace kakeibo

@@ -1,0 +1,76 @@
+#pragma once
+// A Windows initialisation file ("[Section]" lines, then "Key=Value" lines),
+// read and written the way the Windows private-profile functions do it:
+// section and key names match regardless of ASCII letter case, CR LF or LF
+// line ends are read, and an edit touches only its own line, so every other
+// section, key, comment and blank line of the file stays byte for byte as it
+// was. Keys and sections keep the order of the file; a new key goes after the
+// last key of its section, a new section at the end of the file.
+//
+// The file holds CP932 bytes; names and values are UTF-8 at this interface.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace kakeibo {
+
+// A profile read goes into a 7-character buffer: at most 6 characters of a
+// value reach the caller.
+inline constexpr std::size_t kProfileValueMaxBytes = 6;
+
+class IniFile {
+public:
+    IniFile() = default;
+
+    static IniFile fromBytes(std::string_view bytes);
+    std::string toBytes() const;
+
+    // Nothing when the file does not exist or cannot be read.
+    static std::optional<IniFile> load(const std::string& path);
+    // Replaces the file (crash-safe, no backup). False when writing failed.
+    bool save(const std::string& path) const;
+
+    // As a profile read with an empty default: the value of the first
+    // matching key of the first matching section, blanks around it and one
+    // pair of enclosing quotes removed, cut to kProfileValueMaxBytes bytes
+    // (never inside a double-byte character); "" when there is none.
+    std::string getString(std::string_view section, std::string_view key) const;
+
+    // The same value uncut; nothing when the key is absent.
+    std::optional<std::string> value(std::string_view section, std::string_view key) const;
+
+    // Writes key=value, creating the section or key as needed. False (and the
+    // file unchanged) when a name or the value has no CP932 form or would
+    // break the file's structure: a line break anywhere, "=" in a key, "]" in
+    // a section name, or blanks around a name.
+    bool setString(std::string_view section, std::string_view key, std::string_view value);
+
+    // Section names in file order, each once (as first spelled).
+    std::vector<std::string> sectionNames() const;
+    // The keys of a section in file order with their uncut values; a key
+    // that appears twice is listed once, with the value a read would find.
+    std::vector<std::pair<std::string, std::string>> entries(std::string_view section) const;
+
+private:
+    struct Line {
+        std::string text;  // CP932 bytes without the line end
+        std::string end;   // "\r\n", "\n" or "" (the last line of a file)
+    };
+    // Where a section's lines run: [header, end), end being the next
+    // section header or the end of the file.
+    struct SectionSpan {
+        std::size_t header;
+        std::size_t end;
+    };
+
+    std::optional<SectionSpan> findSection(std::string_view cp932Name) const;
+    std::optional<std::size_t> findKey(const SectionSpan& span, std::string_view cp932Key) const;
+
+    std::vector<Line> lines_;
+};
+
+}  // namespace kakeibo
