@@ -1,0 +1,22 @@
+#include "book/MonthFileApply.h"
+
+#include "model/Dates.h"
+
+namespace kakeibo {
+
+void setMonthsFromRecords(std::vector<MonthRecord> records, Book& book) {
+    book.months = buildMonthList(std::move(records), getMonthKey(book.today(), book.shonichi()));
+}
+
+ReadOutcome loadMonthsIntoBook(const std::string& path, Book& book, FileLayer& files) {
+    std::vector<MonthRecord> records;
+    const ReadOutcome outcome = loadMonthFile(path, records, book.ui(), files);
+    setMonthsFromRecords(std::move(records), book);
+    return outcome;
+}
+
+bool saveMonthsFromBook(const std::string& path, Book& book, FileLayer& files) {
+    return saveMonthFile(path, book.months, book.ui(), files);
+}
+
+}  // namespace kakeibo
