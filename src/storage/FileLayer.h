@@ -1,14 +1,21 @@
 #pragma once
 // Every byte the household book reads from or writes to disk goes through
 // here. Saving is crash-safe: the new contents go to a temporary file in
-// the same folder, every write's count and every flush is checked, the file
-// is fsynced, then (for the data file) the old file becomes the ".bak", the
-// new one takes its place, and the folder is fsynced. A failure leaves the
-// previous file and the previous ".bak" untouched. Files are created
-// readable and writable by their owner only.
+// the same folder, every write's count is checked, the file is fsynced and
+// its close checked, then (for the data file) the old file becomes the
+// ".bak", the new one takes its place, and the folder is fsynced. A failure
+// leaves the previous file and the previous ".bak" untouched. Files are
+// created readable and writable by their owner only.
 //
 // The operations are virtual so that tests can make any one of them fail.
+// The base class is the real file system (POSIX calls); a test layer
+// derives from it and fails where told. Bytes are written with write(2)
+// directly, so there is no user-space buffer to flush: the fsync is the
+// flush that matters, and the close is checked as well.
 
+#include <sys/types.h>
+
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,7 +25,26 @@ namespace kakeibo {
 class FileLayer {
 public:
     virtual ~FileLayer() = default;
-    // (declared by the storage layer's implementation; see FileLayer.cpp)
+
+    // The calls below follow their POSIX namesakes: -1 (or false) with errno
+    // set on failure.
+    virtual int openForReading(const std::string& path);
+    // O_CREAT | O_EXCL | O_WRONLY: fails when the name is taken.
+    virtual int createNew(const std::string& path, mode_t mode);
+    virtual ssize_t read(int fd, void* buffer, std::size_t count);
+    virtual ssize_t write(int fd, const void* buffer, std::size_t count);
+    virtual bool fsync(int fd);
+    virtual bool close(int fd);
+    // A second name for an existing file (no copy of its bytes).
+    virtual bool link(const std::string& existing, const std::string& newName);
+    // Atomically replaces newName when it exists.
+    virtual bool rename(const std::string& from, const std::string& to);
+    virtual bool unlink(const std::string& path);
+    // Makes the folder's entries (the renames in it) durable.
+    virtual bool fsyncFolder(const std::string& folder);
+    virtual bool exists(const std::string& path);
+    // The size of an open file, as a hint for reading it whole.
+    virtual std::optional<std::size_t> sizeOf(int fd);
 };
 
 // The real file system.
@@ -31,7 +57,9 @@ std::optional<std::string> readWholeFile(const std::string& path, FileLayer& fil
 
 // Replaces path with bytes as described above. With makeBackup, an existing
 // file at path becomes path with its extension replaced by ".bak".
-// False when anything failed; then nothing on disk has changed.
+// False when anything failed; then the previous file and ".bak" are as they
+// were (the one exception: when even undoing a failed last step fails, the
+// previous file is kept either at path or as the ".bak").
 bool saveFileSafely(const std::string& path, std::string_view bytes, bool makeBackup,
                     FileLayer& files = systemFileLayer());
 
