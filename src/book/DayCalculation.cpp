@@ -1,0 +1,319 @@
+#include "book/DayCalculation.h"
+
+#include <vector>
+
+#include "book/DayDisplay.h"
+#include "book/SheetLayouts.h"
+#include "book/SheetSums.h"
+#include "book/Stores.h"
+#include "messages/Messages.h"
+#include "model/SheetRows.h"
+#include "sheets/SheetOps.h"
+
+namespace kakeibo {
+
+namespace {
+
+// Rows of the day summary sheet.
+constexpr int kRowTodayCash = 1;
+constexpr int kRowTodayTotal = 2;
+constexpr int kRowCash = 4;
+constexpr int kRowAccountsTotal = 5;
+constexpr int kRowHousehold = 6;
+constexpr int kRowSavings = 7;
+constexpr int kRowMonthCash = 9;
+constexpr int kRowMonthTotal = 10;
+constexpr int kRowFirstAccount = 12;  // balance of account k: 12 + 2k; unpaid credit: 13 + 2k
+constexpr int kLastMatomeRow = 19;
+
+constexpr int kDebitCol = 0;
+constexpr int kCardCol = 3;
+constexpr int kIncomeCol = 6;
+
+void setAmount(Sheet& sheet, int col, int row, double value) { sheet.setCell(col, row, amountToText(value)); }
+
+// Folds "Ａ".."Ｚ" (EF BC A1..BA) onto "ａ".."ｚ" (EF BD 81..9A) and ASCII
+// capitals onto small letters; every other byte stays.
+void foldInto(std::string& out, std::string_view text) {
+    out.clear();
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 'A' && c <= 'Z') {
+            out += static_cast<char>(c - 'A' + 'a');
+        } else if (c == 0xEF && i + 2 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0xBC &&
+                   static_cast<unsigned char>(text[i + 2]) >= 0xA1 &&
+                   static_cast<unsigned char>(text[i + 2]) <= 0xBA) {
+            const auto low = static_cast<unsigned char>(text[i + 2]);
+            out += static_cast<char>(0xEF);
+            out += static_cast<char>(0xBD);
+            out += static_cast<char>(low - 0xA1 + 0x81);
+            i += 2;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+}
+
+struct WaitBox {
+    WaitBox(UiPort& ui, std::string_view text) : ui(ui) { ui.showWait(std::string(text)); }
+    ~WaitBox() { ui.hideWait(); }
+    WaitBox(const WaitBox&) = delete;
+    WaitBox& operator=(const WaitBox&) = delete;
+    UiPort& ui;
+};
+
+// The first row among 1..lastUsedRow of each column-0 text.
+std::unordered_map<std::string_view, int> firstRowOfName(const Sheet& sheet) {
+    std::unordered_map<std::string_view, int> rows;
+    const int last = lastUsedRow(sheet);
+    for (int row = 1; row <= last; ++row) rows.emplace(sheet.cell(0, row), row);
+    return rows;
+}
+
+}  // namespace
+
+std::string foldCase(std::string_view text) {
+    std::string out;
+    foldInto(out, text);
+    return out;
+}
+
+CategoryIndex::CategoryIndex(const ItemList& items) {
+    for (std::size_t i = 0; i < items.size(); ++i) first_.emplace(foldCase(items[i]), static_cast<int>(i));
+}
+
+std::optional<int> CategoryIndex::find(std::string_view text) const {
+    const auto it = first_.find(foldCase(text));
+    if (it == first_.end()) return std::nullopt;
+    return it->second;
+}
+
+CalcLists::CalcLists(const Book& book)
+    : spending(makeShishutuList(book, 0)), income(makeShuNyuList(book)), account(makeKozaList(book)),
+      spendingIndex(spending), incomeIndex(income), accountIndex(account) {}
+
+void checkKamokuInput(Book& book, const Sheet& sheet, const CategoryIndex& items, std::string_view prefix) {
+    const int last = lastUsedRow(sheet);
+    for (int row = 1; row <= last; ++row) {
+        const std::string& category = sheet.cell(2, row);
+        const std::string& amount = sheet.cell(1, row);
+        const bool unknown = !category.empty() && !items.find(category);
+        const bool amountWithoutCategory = category.empty() && !amount.empty() && amount != "0";
+        if (unknown || amountWithoutCategory) {
+            msgWarning(book.ui(), std::string(prefix) + std::to_string(row) + std::string(kKamokuErrorSuffix));
+        }
+    }
+}
+
+void checkKamokuInput(Book& book, const Sheet& sheet, const ItemList& items, std::string_view prefix) {
+    checkKamokuInput(book, sheet, CategoryIndex(items), prefix);
+}
+
+void copyYosanByString(const Sheet& settings, int nameCol, Sheet& budgetSheet, int mode) {
+    const auto rowOf = firstRowOfName(budgetSheet);
+    const int last = lastUsedRow(settings);
+    std::string name;
+    for (int row = 1; row <= last; ++row) {
+        const std::string& entry = settings.cell(nameCol, row);
+        if (entry.empty()) continue;
+        name = mode == 1 ? std::string(kSettlementPrefix) + entry : entry;
+        const auto it = rowOf.find(name);
+        if (it != rowOf.end()) budgetSheet.setCell(2, it->second, settings.cell(nameCol + 1, row));
+    }
+}
+
+void copyYosanFromPref(Book& book, Sheet& budgetSheet) {
+    copyYosanByString(book.GridSetGenkinOut, 0, budgetSheet, 0);
+    // The savings row follows the cash categories and one blank row.
+    const int savingsRow = storedLineCount(book.GridSetGenkinOut) + 2;
+    budgetSheet.setCell(2, savingsRow, book.GridSetChokin.cell(0, 1));
+    for (int k = 0; k < 4; ++k) {
+        if (!isNamedAccount(book, k)) continue;
+        const Sheet& settings = accountSheet(book, k);
+        copyYosanByString(settings, kDebitCol, budgetSheet, 0);
+        copyYosanByString(settings, kCardCol, budgetSheet, 0);
+        copyYosanByString(settings, kCardCol, budgetSheet, 1);
+    }
+}
+
+void copyYosanFromList(Book& book, const TIndex& source) {
+    Sheet& yosan = book.GridYosan;
+    const auto rowOf = firstRowOfName(yosan);
+    for (const TYosan& budget : source.budgetList) {
+        if (budget.name.empty()) continue;
+        const auto it = rowOf.find(budget.name);
+        if (it != rowOf.end()) setAmount(yosan, 2, it->second, budget.amount2);
+    }
+}
+
+void copyMatomeFromList(Book& book, const TIndex& source) {
+    int row = 1;
+    for (const TMatome& summary : source.summaryList) {
+        if (row > kLastMatomeRow) break;
+        setAmount(book.GridMatome, 1, row++, summary.amount);
+    }
+}
+
+void putShokichiFromSettei(Book& book) {
+    if (!book.chkBoxShokichiUse) return;
+    Sheet& matome = book.GridMatome;
+    matome.setCell(1, kRowCash, book.GridShokiGenkin.cell(1, 0));
+    for (int k = 0; k < 4; ++k) {
+        matome.setCell(1, kRowFirstAccount + 2 * k, book.GridShokiKoza.cell(1 + k, 1));
+        matome.setCell(1, kRowFirstAccount + 2 * k + 1, book.GridShokiKoza.cell(1 + k, 2));
+    }
+    matome.setCell(1, kRowSavings, book.GridShokiChokin.cell(1, 0));
+}
+
+void calcDayTotals(Book& book) {
+    const LabelSums used(book.GridYosan, 0, 1);
+    const LabelSums income(book.GridShuNyu, 2, 1);
+    const LabelSums lines(book.GridKoza, 2, 1);
+
+    const double cs = used.sumKeys(book.GridSetGenkinOut, 0);
+    const double csv = used.sum(kGenkinToChokin);
+    const double ci = income.sumKeys(book.GridSetGenkinIn, 0);
+    const double sw = income.sum(kChokinTorikuzushi);
+
+    // An account without a name is not in use: its categories are in no
+    // list, so lines naming them were reported and move no money.
+    double t[4] = {}, st[4] = {}, cr[4] = {}, in[4] = {}, w[4] = {}, d[4] = {}, sv[4] = {};
+    for (int k = 0; k < 4; ++k) {
+        if (!isNamedAccount(book, k)) continue;
+        const Sheet& settings = accountSheet(book, k);
+        t[k] = used.sumKeys(settings, kDebitCol);
+        st[k] = used.sumSettlements(settings);
+        cr[k] = used.sumKeys(settings, kCardCol);
+        in[k] = income.sumKeys(settings, kIncomeCol);
+        w[k] = lines.sum(book.makeKozaLabel(k, 0));
+        d[k] = lines.sum(book.makeKozaLabel(k, 1));
+        sv[k] = lines.sum(book.makeKozaLabel(k, 2));
+    }
+    const double tAll = t[0] + t[1] + t[2] + t[3];
+    const double stAll = st[0] + st[1] + st[2] + st[3];
+    const double wAll = w[0] + w[1] + w[2] + w[3];
+    const double dAll = d[0] + d[1] + d[2] + d[3];
+    const double svAll = sv[0] + sv[1] + sv[2] + sv[3];
+
+    Sheet& m = book.GridMatome;
+    setAmount(m, 1, kRowTodayCash, cs + csv);
+    addToCell(m, 1, kRowMonthCash, cs + csv);
+    setAmount(m, 1, kRowTodayTotal, cs + csv + tAll + svAll + stAll);
+    addToCell(m, 1, kRowMonthTotal, cs + csv + tAll + svAll + stAll);
+    addToCell(m, 1, kRowCash, ci + sw + wAll - cs - csv - dAll);
+    for (int k = 0; k < 4; ++k) {
+        addToCell(m, 1, kRowFirstAccount + 2 * k, in[k] + d[k] - t[k] - st[k] - sv[k] - w[k]);
+    }
+    double accounts = 0;
+    for (int k = 0; k < 4; ++k) accounts += textToAmount(m.cell(1, kRowFirstAccount + 2 * k));
+    setAmount(m, 1, kRowAccountsTotal, accounts);
+    setAmount(m, 1, kRowHousehold, textToAmount(m.cell(1, kRowCash)) + textToAmount(m.cell(1, kRowAccountsTotal)));
+    addToCell(m, 1, kRowSavings, csv - sw + svAll);
+    for (int k = 0; k < 4; ++k) addToCell(m, 1, kRowFirstAccount + 2 * k + 1, cr[k] - st[k]);
+}
+
+std::optional<int> findSourceCard(const Book& book, int cardIndex) {
+    for (int i = cardIndex - 1; i >= 0; --i) {
+        if (book.cards.at(i).budgetCount() > 0) return i;
+    }
+    return std::nullopt;
+}
+
+void calcBody(Book& book, const CalcLists& lists, CreditLedger& ledger) {
+    Sheet& yosan = book.GridYosan;
+    Sheet& matome = book.GridMatome;
+    Sheet& spend = book.GridShishutu;
+    const int n = static_cast<int>(lists.spending.size());
+    yosan.setRowCount(n + 1);
+    std::vector<double> tallies(static_cast<std::size_t>(n), 0.0);
+
+    checkKamokuInput(book, spend, lists.spendingIndex, "支出の ");
+    checkKamokuInput(book, book.GridShuNyu, lists.incomeIndex, "収入の ");
+    checkKamokuInput(book, book.GridKoza, lists.accountIndex, "口座の ");
+
+    clearGridCols(yosan, 0, 2);
+    setupMatomeGrid(book);
+    setKamokuToGrid(yosan, lists.spending);
+
+    const int curIndex = book.cards.curIndex();
+    const Date date = book.cards.cur().date;
+    const Date monthStart = getMonthStartDay(date, book.shonichi());
+    const std::optional<int> source = findSourceCard(book, curIndex);
+    const bool newPeriod = !source || book.cards.at(*source).date < monthStart;
+
+    if (newPeriod) {
+        copyYosanFromPref(book, yosan);
+    } else {
+        copyYosanFromList(book, book.cards.at(*source));
+    }
+
+    if (source) {
+        copyMatomeFromList(book, book.cards.at(*source));
+        matome.setCell(1, kRowTodayCash, "0");
+        matome.setCell(1, kRowTodayTotal, "0");
+    } else {
+        const int last = lastUsedRow(matome);
+        for (int row = 1; row <= last; ++row) matome.setCell(1, row, "0");
+        if (book.cards.curIsFirst()) putShokichiFromSettei(book);
+    }
+    if (newPeriod) {
+        matome.setCell(1, kRowMonthCash, "0");
+        matome.setCell(1, kRowMonthTotal, "0");
+    }
+
+    // A line without a category lands on the first blank item, which no
+    // total counts.
+    const int spendLast = lastUsedRow(spend);
+    for (int row = 1; row <= spendLast; ++row) {
+        if (const auto item = lists.spendingIndex.find(spend.cell(2, row))) {
+            tallies[static_cast<std::size_t>(*item)] += textToAmount(spend.cell(1, row));
+        }
+    }
+    const int yosanLast = std::min(lastUsedRow(yosan), n);
+    for (int row = 1; row <= yosanLast; ++row) {
+        setAmount(yosan, 1, row, tallies[static_cast<std::size_t>(row - 1)]);
+        subFromCell(yosan, 2, row, textToAmount(yosan.cell(1, row)));
+    }
+
+    for (int k = 0; k < 4; ++k) {
+        if (isNamedAccount(book, k)) dealCredit(book, accountSheet(book, k), spendLast, ledger);
+    }
+    calcDayTotals(book);
+    storeTheDay(book);
+}
+
+void calcBody(Book& book) {
+    const CalcLists lists(book);
+    CreditLedger ledger(book.GridCredit);
+    calcBody(book, lists, ledger);
+}
+
+void btnCalcMouseUp(Book& book, bool ctrlOnly) {
+    if (book.cards.empty()) return;
+    const Date shown = book.cards.cur().date;
+    {
+        HoldNotifications hold(book.allSheets());
+        if (ctrlOnly) {
+            WaitBox wait(book.ui(), kCalcWaitText);
+            const CalcLists lists(book);
+            CreditLedger ledger(book.GridCredit, true);
+            calcBody(book, lists, ledger);
+            // Each card was stored by its calculation, so moving on needs no
+            // second store.
+            while (!book.cards.curIsLast()) {
+                book.cards.setCurIndex(book.cards.curIndex() + 1);
+                dispTheDayBody(book, book.cards.cur().date);
+                calcBody(book, lists, ledger);
+            }
+            ledger.flush();
+        } else {
+            calcBody(book);
+        }
+        storeTheDay(book);
+        dispTheDay(book, shown);
+    }
+    book.ui().beep();
+}
+
+}  // namespace kakeibo

@@ -1,0 +1,63 @@
+#include "book/DayDisplay.h"
+
+#include <algorithm>
+#include <string>
+
+#include "book/ComboState.h"
+#include "model/DayStore.h"
+#include "sheets/SheetOps.h"
+
+namespace kakeibo {
+
+std::optional<int> findCardIndex(const Book& book, Date date) {
+    const CardList& cards = book.cards;
+    if (cards.empty()) return std::nullopt;
+    const int cur = cards.curIndex();
+    for (const int i : {cur, cur + 1, cur - 1}) {
+        if (i >= 0 && i < cards.size() && cards.at(i).date == date) return i;
+    }
+    const auto& items = cards.items();
+    const auto it = std::lower_bound(items.begin(), items.end(), date,
+                                     [](const TIndex& card, Date d) { return card.date < d; });
+    if (it == items.end() || it->date != date) return std::nullopt;
+    return static_cast<int>(it - items.begin());
+}
+
+void dispTheDay(Book& book, Date date) {
+    if (book.cards.empty()) {
+        book.cards.init(date);
+    } else if (const auto index = findCardIndex(book, date)) {
+        book.cards.setCurIndex(*index);
+    } else {
+        book.cards.insert(date);
+    }
+    dispTheDayBody(book, date);
+}
+
+void dispTheDayBody(Book& book, Date date) {
+    const TIndex& card = book.cards.cur();
+
+    book.pnlDay = dateToText(0, date);
+    book.pnlYobi = getYobiText(weekday(date));
+    book.pnlPage = std::to_string(book.cards.position(book.cards.curIndex())) + " / " +
+                   std::to_string(book.cards.size());
+    book.pnlToShonichi = std::to_string(getDaysToShonichi(date, book.shonichi()));
+
+    clearGridCols(book.GridShishutu, 0, 2);
+    clearGridCols(book.GridShuNyu, 0, 2);
+    clearGridCols(book.GridKoza, 0, 2);
+    clearGridCols(book.GridYosan, 0, 2);
+    clearGridCols(book.GridMatome, 1, 1);
+
+    hideAllCombo(book);
+
+    dispKiroku(card.spendList, book.GridShishutu);
+    dispKiroku(card.incomeList, book.GridShuNyu);
+    dispKiroku(card.accountList, book.GridKoza);
+    dispYosan(card.budgetList, book.GridYosan);
+    dispMatome(card.summaryList, book.GridMatome);
+
+    book.Memo1 = memoToEditorText(card.memo);
+}
+
+}  // namespace kakeibo

@@ -1,0 +1,87 @@
+#include "book/SheetSums.h"
+
+#include "sheets/AmountText.h"
+#include "sheets/SheetOps.h"
+
+namespace kakeibo {
+
+namespace {
+constexpr int kCardCol = 3;
+}
+
+double sumByLabel(const Sheet& sheet, int matchCol, int valueCol, std::string_view label) {
+    if (label.empty()) return 0;
+    double sum = 0;
+    const int last = lastUsedRow(sheet);
+    for (int row = 1; row <= last; ++row) {
+        if (sheet.cell(matchCol, row) == label) sum += textToAmount(sheet.cell(valueCol, row));
+    }
+    return sum;
+}
+
+double sumByKeys(const Sheet& settings, int keyCol, const Sheet& sheet, int matchCol) {
+    double sum = 0;
+    const int last = lastUsedRow(settings);
+    for (int row = 1; row <= last; ++row) sum += sumByLabel(sheet, matchCol, 1, settings.cell(keyCol, row));
+    return sum;
+}
+
+double sumSettlements(const Sheet& kozaSettings, const Sheet& sheet) {
+    double sum = 0;
+    const int last = lastUsedRow(kozaSettings);
+    for (int row = 1; row <= last; ++row) {
+        const std::string& card = kozaSettings.cell(kCardCol, row);
+        if (!card.empty()) sum += sumByLabel(sheet, 0, 1, std::string(kSettlementPrefix) + card);
+    }
+    return sum;
+}
+
+double sumKozaLabel(const Book& book, const Sheet& sheet, int account, int kind) {
+    return sumByLabel(sheet, 2, 1, book.makeKozaLabel(account, kind));
+}
+
+void addToCell(Sheet& sheet, int col, int row, double x) {
+    sheet.setCell(col, row, amountToText(textToAmount(sheet.cell(col, row)) + x));
+}
+
+void subFromCell(Sheet& sheet, int col, int row, double x) {
+    sheet.setCell(col, row, amountToText(textToAmount(sheet.cell(col, row)) - x));
+}
+
+LabelSums::LabelSums(const Sheet& sheet, int matchCol, int valueCol) {
+    const int last = lastUsedRow(sheet);
+    for (int row = 1; row <= last; ++row) {
+        const std::string& label = sheet.cell(matchCol, row);
+        if (label.empty()) continue;
+        sums_[label] += textToAmount(sheet.cell(valueCol, row));
+    }
+}
+
+double LabelSums::sum(std::string_view label) const {
+    if (label.empty()) return 0;
+    const auto it = sums_.find(std::string(label));
+    return it == sums_.end() ? 0 : it->second;
+}
+
+double LabelSums::sumKeys(const Sheet& settings, int keyCol) const {
+    double sum = 0;
+    const int last = lastUsedRow(settings);
+    for (int row = 1; row <= last; ++row) sum += this->sum(settings.cell(keyCol, row));
+    return sum;
+}
+
+double LabelSums::sumSettlements(const Sheet& kozaSettings) const {
+    double sum = 0;
+    const int last = lastUsedRow(kozaSettings);
+    std::string label(kSettlementPrefix);
+    for (int row = 1; row <= last; ++row) {
+        const std::string& card = kozaSettings.cell(kCardCol, row);
+        if (card.empty()) continue;
+        label.resize(kSettlementPrefix.size());
+        label += card;
+        sum += this->sum(label);
+    }
+    return sum;
+}
+
+}  // namespace kakeibo

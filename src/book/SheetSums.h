@@ -1,0 +1,44 @@
+#pragma once
+// Sums over sheet rows tied together by exact label texts: the day
+// calculation and the monthly summary add up amounts this way.
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "book/Book.h"
+
+namespace kakeibo {
+
+// The amounts of valueCol over rows 1 to the last used row whose matchCol
+// equals label exactly; an empty label gives 0.
+double sumByLabel(const Sheet& sheet, int matchCol, int valueCol, std::string_view label);
+// sumByLabel(sheet, matchCol, 1, key) for the key in keyCol of every row
+// 1 to the last used row of the settings sheet.
+double sumByKeys(const Sheet& settings, int keyCol, const Sheet& sheet, int matchCol);
+// The same over the card categories (column 3) of an account settings sheet,
+// each non-empty one as its settlement label "決済 ＿ " + entry, matched in
+// column 0 of the sheet.
+double sumSettlements(const Sheet& kozaSettings, const Sheet& sheet);
+// sumByLabel(sheet, 2, 1, account line label of account and kind).
+double sumKozaLabel(const Book& book, const Sheet& sheet, int account, int kind);
+
+// cell := cell + x and cell := cell - x, through the stored text form.
+void addToCell(Sheet& sheet, int col, int row, double x);
+void subFromCell(Sheet& sheet, int col, int row, double x);
+
+// The label sums of one sheet read in a single pass: the same results as
+// the routines above, added in the same order, for callers that ask many
+// labels of one sheet.
+class LabelSums {
+public:
+    LabelSums(const Sheet& sheet, int matchCol, int valueCol);
+    double sum(std::string_view label) const;
+    double sumKeys(const Sheet& settings, int keyCol) const;
+    double sumSettlements(const Sheet& kozaSettings) const;
+
+private:
+    std::unordered_map<std::string, double> sums_;
+};
+
+}  // namespace kakeibo
