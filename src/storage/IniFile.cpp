@@ -160,16 +160,16 @@ std::string IniFile::toBytes() const {
     return bytes;
 }
 
-std::optional<IniFile> IniFile::load(const std::string& path) {
-    const std::optional<std::string> bytes = readWholeFile(path);
+std::optional<IniFile> IniFile::load(const std::string& path, FileLayer& files) {
+    const std::optional<std::string> bytes = readWholeFile(path, files);
     if (!bytes) {
         return std::nullopt;
     }
     return fromBytes(*bytes);
 }
 
-bool IniFile::save(const std::string& path) const {
-    return saveFileSafely(path, toBytes(), /*makeBackup=*/false);
+bool IniFile::save(const std::string& path, FileLayer& files) const {
+    return saveFileSafely(path, toBytes(), /*makeBackup=*/false, files);
 }
 
 std::optional<IniFile::SectionSpan> IniFile::findSection(std::string_view cp932Name) const {

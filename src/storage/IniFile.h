@@ -16,6 +16,8 @@
 #include <utility>
 #include <vector>
 
+#include "storage/FileLayer.h"
+
 namespace kakeibo {
 
 // A profile read goes into a 7-character buffer: at most 6 characters of a
@@ -30,9 +32,10 @@ public:
     std::string toBytes() const;
 
     // Nothing when the file does not exist or cannot be read.
-    static std::optional<IniFile> load(const std::string& path);
-    // Replaces the file (crash-safe, no backup). False when writing failed.
-    bool save(const std::string& path) const;
+    static std::optional<IniFile> load(const std::string& path, FileLayer& files = systemFileLayer());
+    // Replaces the file (crash-safe, no backup). False when writing failed;
+    // the previous file is then as it was.
+    bool save(const std::string& path, FileLayer& files = systemFileLayer()) const;
 
     // As a profile read with an empty default: the value of the first
     // matching key of the first matching section, blanks around it and one

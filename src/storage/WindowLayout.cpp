@@ -92,17 +92,17 @@ void saveWindowLayout(IniFile& file, const WindowSizes& sizes) {
     put(kCalc, "Left", sizes.calcLeft);
 }
 
-bool writeWindowLayoutFile(const std::string& path, const WindowSizes& sizes) {
+bool writeWindowLayoutFile(const std::string& path, const WindowSizes& sizes, FileLayer& files) {
     IniFile file;
-    if (fileExists(path)) {
-        std::optional<IniFile> existing = IniFile::load(path);
+    if (files.exists(path)) {
+        std::optional<IniFile> existing = IniFile::load(path, files);
         if (!existing) {
             return false;
         }
         file = std::move(*existing);
     }
     saveWindowLayout(file, sizes);
-    return file.save(path);
+    return file.save(path, files);
 }
 
 std::map<std::string, std::map<std::string, std::string>> allEntries(const IniFile& file) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "storage/FileLayer.h"
 #include "storage/IniFile.h"
 
 namespace kakeibo {
@@ -83,7 +84,8 @@ void saveWindowLayout(IniFile& file, const WindowSizes& sizes);
 // Reads the file at path, writes the sizes into it and saves it. A file
 // that exists but cannot be read is left alone (false), so that nothing in
 // it is lost; a missing file is created.
-bool writeWindowLayoutFile(const std::string& path, const WindowSizes& sizes);
+bool writeWindowLayoutFile(const std::string& path, const WindowSizes& sizes,
+                           FileLayer& files = systemFileLayer());
 
 // Every key's uncut text, section by section, for a machine-readable dump.
 std::map<std::string, std::map<std::string, std::string>> allEntries(const IniFile& file);

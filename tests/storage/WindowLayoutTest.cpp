@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "storage/FileNames.h"
+#include "support/FailingFileLayer.h"
 #include "support/TempDir.h"
 
 namespace kakeibo {
@@ -92,6 +93,19 @@ TEST(WindowLayoutTest, TheFileIsCreatedOrUpdated) {
     dir.write("Mirab050.ini", "[Notes]\nkeep=me\n");
     ASSERT_TRUE(writeWindowLayoutFile(path, sizes));
     EXPECT_EQ(dir.read("Mirab050.ini")->substr(0, 16), "[Notes]\nkeep=me\n");
+
+    // A file that cannot be read is not replaced by one that lacks its contents.
+    const std::string before = *dir.read("Mirab050.ini");
+    FailingFileLayer unreadable;
+    unreadable.failAt(FileOp::OpenForReading, 1);
+    sizes.height = 600;
+    EXPECT_FALSE(writeWindowLayoutFile(path, sizes, unreadable));
+    EXPECT_EQ(dir.read("Mirab050.ini"), before);
+
+    FailingFileLayer fullDisk;
+    fullDisk.failWritesAfter(10);
+    EXPECT_FALSE(writeWindowLayoutFile(path, sizes, fullDisk));
+    EXPECT_EQ(dir.read("Mirab050.ini"), before);
 }
 
 }  // namespace
