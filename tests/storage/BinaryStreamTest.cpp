@@ -43,7 +43,8 @@ TEST(BinaryStream, TextsAreStoredWithLengthAndOneZeroByte) {
     BinaryWriter w;
     w.writeStr("");
     w.writeStr("食費");
-    EXPECT_EQ(w.bytes(), le32(1) + std::string(1, '\0') + le32(5) + "\x90\x48\x94\xEF" + std::string(1, '\0'));
+    const std::string zero(1, '\0');
+    EXPECT_EQ(w.bytes(), le32(1) + zero + le32(5) + "\x90\x48\x94\xEF" + zero);
     BinaryReader r(w.bytes());
     std::string s1 = "x", s2;
     EXPECT_TRUE(r.readStr(s1) && r.readStr(s2));
