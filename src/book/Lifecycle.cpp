@@ -1,0 +1,100 @@
+#include "book/Lifecycle.h"
+
+#include "book/AutoDebit.h"
+#include "book/DataFileApply.h"
+#include "book/DayDisplay.h"
+#include "book/MonthFileApply.h"
+#include "book/MonthSummary.h"
+#include "book/PrefApply.h"
+#include "book/SettingsApply.h"
+#include "book/SheetLayouts.h"
+#include "book/Stores.h"
+#include "book/WeekYearSummary.h"
+#include "messages/Messages.h"
+#include "model/Dates.h"
+#include "storage/FileLayer.h"
+#include "storage/FileNames.h"
+#include "storage/IniFile.h"
+
+namespace kakeibo {
+
+StartupReport formCreate(Book& book) {
+    StartupReport report;
+    const Date today = book.today();
+
+    // Window position and panel heights.
+    if (auto ini = IniFile::load(iniFileName(book.folder))) {
+        report.windowFileFound = true;
+        report.layout = loadWindowLayout(*ini);
+    }
+
+    // Preferences into the settings page, then the layouts and the settings.
+    const std::string prefPath = prefFileName(book.folder);
+    if (fileExists(prefPath)) report.prefOutcome = loadPrefIntoBook(prefPath, book);
+    setupAllGrids(book);
+    settingAll(book);
+
+    // Day cards.
+    const std::string dataPath = dataFileName(book.folder);
+    if (fileExists(dataPath)) {
+        report.dataOutcome = loadBookData(dataPath, book, DataLoadMode::KeepWhatWasRead);
+        if (report.dataOutcome != ReadOutcome::Ok) report.unreadableCopy = keepUnreadableCopy(dataPath);
+        // A rejected file, or one broken before its first card, leaves no
+        // card: the book goes on with one for today, as on a first start,
+        // but without the welcome (the person has data, only unreadable).
+        if (book.cards.empty()) book.cards.init(today);
+        if (book.startDate == 0) book.startDate = today;
+    } else {
+        book.cards.init(today);
+        book.startDate = today;
+        book.headerFlag = 0;
+        report.firstStart = true;
+        msgWelcome(book.ui());
+    }
+
+    // Month records.
+    const std::string monthPath = monthFileName(book.folder);
+    if (fileExists(monthPath)) {
+        report.monthOutcome = loadMonthsIntoBook(monthPath, book);
+    } else {
+        book.months.init(getMonthKey(today, book.shonichi()));
+    }
+
+    // One year cursor and one week cursor for today.
+    book.years.init(getYearStart(today));
+    book.weeks.init(getWeekStart(today));
+
+    // Every page's current record on its sheets before anything can store
+    // the sheets back: otherwise the first page change would write the
+    // empty month sheets over the month record read from the file.
+    dispTheMonthBody(book, book.months.cur().key);
+    dispTheWY(book, 1, today);
+    dispTheWY(book, 0, today);
+
+    dispTheDay(book, today);
+    book.pnlToday = book.pnlDay;
+    book.pnlTodaySum = book.pnlToday;
+    book.pnlTodayWeek = book.pnlToday;
+
+    book.GridShishutu.setCurrentCell(0, 1);
+
+    if (book.chkBoxKozaAuto) putKozaExpense(book);
+    return report;
+}
+
+bool formClose(Book& book, const WindowSizes& sizes) {
+    bool allWritten = writeWindowLayoutFile(iniFileName(book.folder), sizes);
+    // A failed preferences write is reported and the data still gets written.
+    allWritten = savePrefFromBook(prefFileName(book.folder), book) && allWritten;
+    storeTheDay(book);
+    allWritten = saveBookData(dataFileName(book.folder), book) && allWritten;
+    storeTheMonth(book);
+    allWritten = saveMonthsFromBook(monthFileName(book.folder), book) && allWritten;
+    book.cards.clear();
+    book.months.clear();
+    book.weeks.clear();
+    book.years.clear();
+    return allWritten;
+}
+
+}  // namespace kakeibo

@@ -1,0 +1,40 @@
+#pragma once
+// Start-up and shutdown of the household book, in the one order both the
+// window program and the command-line tool follow. The window program adds
+// the splash box and applies the window geometry; everything else is here.
+
+#include "book/Book.h"
+#include "storage/ReadOutcome.h"
+#include "storage/WindowLayout.h"
+
+namespace kakeibo {
+
+struct StartupReport {
+    // What the window settings file says (its defaults when it is missing).
+    WindowLayout layout;
+    bool windowFileFound = false;
+    // No data file: the first card for today was made and the welcome shown.
+    bool firstStart = false;
+    // How each file that existed was read (Ok when it did not exist).
+    ReadOutcome prefOutcome = ReadOutcome::Ok;
+    ReadOutcome dataOutcome = ReadOutcome::Ok;
+    ReadOutcome monthOutcome = ReadOutcome::Ok;
+    // Where an unreadable data file was kept before anything could overwrite it.
+    std::string unreadableCopy;
+};
+
+// The creation of the main window after its splash box, for the files in
+// book.folder: window settings, preferences, sheet layouts, settings,
+// cards (or the first card and the welcome), month records, the year and
+// week cursors, today's card, every page's current record on its sheets,
+// the "today" panels, the first cell, and the automatic debits.
+StartupReport formCreate(Book& book);
+
+// The close of the main window: window settings, preferences, the day
+// sheets into their card, the data file (previous file kept as ".bak"), the
+// month sheets into their record, the month file, then every list freed.
+// A failed write is reported by its routine and the others still run.
+// Returns false when any file could not be written.
+bool formClose(Book& book, const WindowSizes& sizes);
+
+}  // namespace kakeibo
