@@ -1,0 +1,72 @@
+#pragma once
+// A laid-out household book for the summary, memo and export tests: the
+// sheets set up and the settings applied as at start-up, one record in each
+// list, and helpers to put day cards and settings in place.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "book/Book.h"
+#include "book/SettingsApply.h"
+#include "book/SheetLayouts.h"
+#include "model/Dates.h"
+#include "support/FixedToday.h"
+#include "support/ScriptedUi.h"
+
+namespace kakeibo {
+
+class SummaryFixture : public ::testing::Test {
+protected:
+    SummaryFixture() {
+        book.clock().setToday(dayOf(2000, 12, 10));
+        setupAllGrids(book);
+        settingAll(book);
+        const Date today = book.today();
+        book.cards.init(today);
+        book.months.init(getMonthKey(today, book.shonichi()));
+        book.weeks.init(getWeekStart(today));
+        book.years.init(getYearStart(today));
+        ui.clear();
+    }
+
+    // Settings ------------------------------------------------------------
+    void setFirstDay(int firstDay) { book.GridSetSonota.setCell(1, 1, std::to_string(firstDay)); }
+    // Cash spending categories from row 1, with their budgets.
+    void setCashSpending(const std::vector<std::pair<std::string, std::string>>& rows) {
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            book.GridSetGenkinOut.setCell(0, static_cast<int>(i) + 1, rows[i].first);
+            book.GridSetGenkinOut.setCell(1, static_cast<int>(i) + 1, rows[i].second);
+        }
+    }
+    void setCashIncome(const std::vector<std::string>& names) {
+        for (std::size_t i = 0; i < names.size(); ++i) book.GridSetGenkinIn.setCell(0, static_cast<int>(i) + 1, names[i]);
+    }
+    // Applies the settings (the income rows come from the drop-down list) and
+    // forgets the beep.
+    void apply() {
+        settingAll(book);
+        ui.clear();
+    }
+
+    // Cards -----------------------------------------------------------------
+    // The card of a day (created in date order when missing); it does not
+    // become the one shown.
+    TIndex& card(int year, int month, int day) {
+        const Date date = dayOf(year, month, day);
+        const Date shownDate = book.cards.cur().date;
+        if (const auto found = book.cards.find(date)) return book.cards.at(*found);
+        book.cards.insert(date);
+        book.cards.setCurIndex(*book.cards.find(shownDate));
+        return book.cards.at(*book.cards.find(date));
+    }
+    static TKiroku line(std::string category, double amount, std::string item = "") {
+        return TKiroku{std::move(item), std::move(category), amount};
+    }
+
+    ScriptedUi ui;
+    Book book{ui};
+};
+
+}  // namespace kakeibo
