@@ -1,0 +1,171 @@
+// The summaries on a 20-year book (about 7,300 cards): summing a fiscal
+// month, a week and a year, and exporting the daily records of every card.
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cstdio>
+#include <initializer_list>
+#include <memory>
+#include <string>
+
+#include "book/Book.h"
+#include "book/DayDisplay.h"
+#include "book/MonthSummary.h"
+#include "book/SettingsApply.h"
+#include "book/SheetLayouts.h"
+#include "book/TextExports.h"
+#include "book/WeekYearSummary.h"
+#include "generator/BookGenerator.h"
+#include "messages/UiPort.h"
+#include "model/Dates.h"
+#include "storage/Cp932.h"
+
+namespace kakeibo {
+namespace {
+
+class SilentUi : public UiPort {
+public:
+    MsgResult showMessage(const Message&) override {
+        ++messages;
+        return MsgResult::Ok;
+    }
+    bool askYesNo(const std::string&, int, int) override { return true; }
+    CalendarResult pickDate() override { return {}; }
+    YearMonthResult askYearMonth(bool) override { return {}; }
+    std::optional<std::string> askOpenFileName(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> askSaveFileName(const FileDialogRequest&) override { return std::nullopt; }
+    void beep() override {}
+    void showWait(const std::string&) override {}
+    void hideWait() override {}
+    int messages = 0;
+};
+
+// The generated book's categories: cash, two banks' debits and their cards.
+constexpr std::array<const char*, 31> kCash = {
+    "食費", "外食費", "日用品", "美容", "交通費", "ガソリン", "駐車場", "新聞", "医療費", "薬代", "教育費",
+    "習い事", "書籍", "趣味", "娯楽", "交際費", "贈答", "冠婚葬祭", "お小遣い", "ペット", "園芸", "家具",
+    "修繕", "税金", "年金", "寄付", "雑費", "子供用品", "嗜好品", "特別費", "水道代"};
+constexpr std::array<const char*, 5> kIncome = {"給与", "賞与", "その他", "利息", "返金"};
+
+void setAccount(Sheet& sheet, std::initializer_list<const char*> debits, std::initializer_list<const char*> cards) {
+    int row = 1;
+    for (const char* debit : debits) {
+        sheet.setCell(0, row, debit);
+        sheet.setCell(1, row++, "50000");
+    }
+    row = 1;
+    for (const char* card : cards) {
+        sheet.setCell(3, row, card);
+        sheet.setCell(4, row++, "40000");
+    }
+}
+
+struct SummaryBench {
+    SilentUi ui;
+    std::unique_ptr<Book> book = std::make_unique<Book>(ui);
+
+    SummaryBench() {
+        setupAllGrids(*book);
+        for (std::size_t i = 0; i < kCash.size(); ++i) {
+            book->GridSetGenkinOut.setCell(0, static_cast<int>(i) + 1, kCash[i]);
+            book->GridSetGenkinOut.setCell(1, static_cast<int>(i) + 1, "20000");
+        }
+        for (std::size_t i = 0; i < kIncome.size(); ++i) {
+            book->GridSetGenkinIn.setCell(0, static_cast<int>(i) + 1, kIncome[i]);
+        }
+        book->GridSetChokin.setCell(0, 1, "30000");
+        book->EditBank[0] = "○○銀行";
+        book->EditBank[1] = "△△信金";
+        setAccount(book->GridSetKoza0, {"家賃", "保険", "電気代", "ガス代"}, {"旅行", "家電"});
+        setAccount(book->GridSetKoza1, {"電話代", "インターネット"}, {"衣服"});
+        settingAll(*book);
+
+        book->cards.items() = generateBook(20).cards;
+        book->cards.setCurIndex(book->cards.size() / 2);
+        dispTheDay(*book, book->cards.cur().date);
+        const Date middle = book->cards.cur().date;
+        book->months.init(getMonthKey(middle, book->shonichi()));
+        book->weeks.init(getWeekStart(middle));
+        book->years.init(getYearStart(middle));
+    }
+
+    Date middle() const { return book->cards.at(book->cards.size() / 2).date; }
+};
+
+void BM_SumFiscalMonth(benchmark::State& state) {
+    SummaryBench bench;
+    dispTheMonth(*bench.book, getMonthKey(bench.middle(), bench.book->shonichi()));
+    for (auto _ : state) {
+        btnSumMonthClick(*bench.book);
+        benchmark::DoNotOptimize(bench.book->months.cur().totalSpend);
+    }
+    state.counters["cards"] = bench.book->cards.size();
+    state.counters["spend"] = bench.book->months.cur().totalSpend;
+}
+BENCHMARK(BM_SumFiscalMonth)->Unit(benchmark::kMillisecond);
+
+void BM_SumWeek(benchmark::State& state) {
+    SummaryBench bench;
+    dispTheWY(*bench.book, kWeekMode, bench.middle());
+    for (auto _ : state) {
+        btnSumWeekClick(*bench.book);
+        benchmark::DoNotOptimize(bench.book->GridWeekShishutsu.cell(1, 1).data());
+    }
+    state.counters["week_total"] = std::stod("0" + bench.book->GridWeekShishutsu.cell(1, 1));
+}
+BENCHMARK(BM_SumWeek)->Unit(benchmark::kMillisecond);
+
+void BM_SumYear(benchmark::State& state) {
+    SummaryBench bench;
+    // Every fiscal month of the year summed first, as a user would.
+    const int year = splitDate(bench.middle()).year;
+    for (int month = 1; month <= 12; ++month) {
+        dispTheMonth(*bench.book, *makeDate(year, month, 1));
+        btnSumMonthClick(*bench.book);
+    }
+    dispTheWY(*bench.book, kYearMode, bench.middle());
+    for (auto _ : state) {
+        btnSumYearClick(*bench.book);
+        benchmark::DoNotOptimize(bench.book->GridYearShishutsu.cell(1, 1).data());
+    }
+    state.counters["year_total"] = std::stod("0" + bench.book->GridYearShishutsu.cell(1, 1));
+}
+BENCHMARK(BM_SumYear)->Unit(benchmark::kMillisecond);
+
+void BM_DailyRecordsTextOfEveryCard(benchmark::State& state) {
+    SummaryBench bench;
+    const Date first = bench.book->cards.first().date;
+    const Date last = bench.book->cards.last().date;
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const auto text = hibiText(*bench.book, first, last);
+        const auto encoded = utf8ToCp932(*text);
+        bytes = encoded->size();
+        benchmark::DoNotOptimize(encoded->data());
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_DailyRecordsTextOfEveryCard)->Unit(benchmark::kMillisecond);
+
+void BM_SaveDailyRecordsOfEveryCard(benchmark::State& state) {
+    SummaryBench bench;
+    const Date first = bench.book->cards.first().date;
+    const Date last = bench.book->cards.last().date;
+    char folder[] = "/tmp/kakeibo-bench-XXXXXX";
+    if (mkdtemp(folder) == nullptr) {
+        state.SkipWithError("no temporary folder");
+        return;
+    }
+    const std::string path = std::string(folder) + "/HibiKiro.txt";
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(saveHibiText(*bench.book, path, first, last));
+    }
+    std::remove(path.c_str());
+    std::remove(folder);
+    state.counters["messages"] = bench.ui.messages;
+}
+BENCHMARK(BM_SaveDailyRecordsOfEveryCard)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kakeibo
