@@ -10,8 +10,8 @@ namespace kakeibo {
 
 void storeTheDay(Book& book) {
     if (book.cards.empty()) return;
-    storeCard(book.cards.cur(), book.GridShishutu, book.GridShuNyu, book.GridKoza, book.GridYosan, book.GridMatome,
-              book.Memo1);
+    storeCard(book.cards.cur(), book.GridShishutu, book.GridShuNyu, book.GridKoza, book.GridYosan,
+              book.GridMatome, book.Memo1);
 }
 
 void storeTheMonth(Book& book) {

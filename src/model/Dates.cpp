@@ -30,10 +30,15 @@ struct CalMonth {
     int month;  // 1..12
 };
 
-CalMonth stepMonths(CalMonth m, int delta) {
-    const int total = m.year * 12 + (m.month - 1) + delta;
-    const int year = total >= 0 ? total / 12 : -((-total + 11) / 12);
-    return CalMonth{year, total - year * 12 + 1};
+// The year stays within one year of the kept calendar, where every month of
+// the calendar arithmetic is still defined.
+CalMonth stepMonths(CalMonth m, long long delta) {
+    const long long total = static_cast<long long>(m.year) * 12 + (m.month - 1) + delta;
+    const long long year = total >= 0 ? total / 12 : -((-total + 11) / 12);
+    const int month = static_cast<int>(total - year * 12) + 1;
+    if (year < kMinYear - 1) return CalMonth{kMinYear - 1, 1};
+    if (year > kMaxYear + 1) return CalMonth{kMaxYear + 1, 12};
+    return CalMonth{static_cast<int>(year), month};
 }
 
 // Day count of a calendar day that the caller knows exists. Works one month
@@ -56,11 +61,7 @@ int wholeDay(Date date) {
 
 chr::sys_days toSysDays(Date date) { return chr::sys_days{chr::days{wholeDay(date) + kEpochOffset}}; }
 
-int daysIn(CalMonth m) {
-    return static_cast<int>(static_cast<unsigned>(
-        chr::year_month_day_last{chr::year{m.year}, chr::month_day_last{chr::month{static_cast<unsigned>(m.month)}}}
-            .day()));
-}
+int daysIn(CalMonth m) { return getDaysInMonth(m.year, m.month); }
 
 // A first day below 1 means nothing as a day of a month; it behaves as the
 // 1st, as 0 does.
@@ -100,7 +101,9 @@ bool parseFixedDigits(std::string_view text, int& out) {
 }  // namespace
 
 std::optional<Date> makeDate(int year, int month, int day) {
-    if (year < kMinYear || year > kMaxYear || month < 1 || month > 12 || day < 1 || day > 31) return std::nullopt;
+    if (year < kMinYear || year > kMaxYear || month < 1 || month > 12 || day < 1 || day > 31) {
+        return std::nullopt;
+    }
     const chr::year_month_day ymd{chr::year{year}, chr::month{static_cast<unsigned>(month)},
                                   chr::day{static_cast<unsigned>(day)}};
     if (!ymd.ok()) return std::nullopt;
@@ -167,7 +170,9 @@ int getShonichi(std::string_view text) {
     return value < 0 ? 1 : value;
 }
 
-Date getMonthStartDay(Date date, int firstDay) { return startDateIn(fiscalStartMonth(date, firstDay), firstDay); }
+Date getMonthStartDay(Date date, int firstDay) {
+    return startDateIn(fiscalStartMonth(date, firstDay), firstDay);
+}
 
 Date getMonthLastDay(Date start, int firstDay) {
     // The fiscal month ends the day before the next calendar month's start
@@ -179,7 +184,9 @@ Date getMonthLastDay(Date start, int firstDay) {
 }
 
 Date getMonthStartOfKey(int year, int month, int firstDay) {
-    CalMonth m = stepMonths(CalMonth{year, 1}, month - 1);  // tolerates a month outside 1..12
+    // A year or month outside the calendar is pulled into it rather than refused.
+    const CalMonth january{std::clamp(year, kMinYear, kMaxYear), 1};
+    CalMonth m = stepMonths(january, static_cast<long long>(month) - 1);
     if (namedAfterNextMonth(firstDay)) m = stepMonths(m, -1);
     return startDateIn(m, firstDay);
 }

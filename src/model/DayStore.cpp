@@ -31,7 +31,9 @@ std::vector<TKiroku> sheetToKiroku(const Sheet& sheet) {
     std::vector<TKiroku> list;
     const int n = storedLineCount(sheet);
     list.reserve(static_cast<std::size_t>(n));
-    for (int r = 1; r <= n; ++r) list.push_back(TKiroku{sheet.cell(0, r), sheet.cell(2, r), amountAt(sheet, 1, r)});
+    for (int r = 1; r <= n; ++r) {
+        list.push_back(TKiroku{sheet.cell(0, r), sheet.cell(2, r), amountAt(sheet, 1, r)});
+    }
     return list;
 }
 
@@ -107,8 +109,8 @@ std::string memoToEditorText(std::string_view memo) {
     return text;
 }
 
-void storeCard(TIndex& card, const Sheet& shishutu, const Sheet& shuNyu, const Sheet& koza, const Sheet& yosan,
-               const Sheet& matome, std::string_view memo1Text) {
+void storeCard(TIndex& card, const Sheet& shishutu, const Sheet& shuNyu, const Sheet& koza,
+               const Sheet& yosan, const Sheet& matome, std::string_view memo1Text) {
     card.spendList = sheetToKiroku(shishutu);
     card.incomeList = sheetToKiroku(shuNyu);
     card.accountList = sheetToKiroku(koza);

@@ -33,7 +33,7 @@ std::string memoFromEditorText(std::string_view editorText);
 std::string memoToEditorText(std::string_view memo);
 
 // Replaces the card's lines, rows and memo with the sheets' (its date stays).
-void storeCard(TIndex& card, const Sheet& shishutu, const Sheet& shuNyu, const Sheet& koza, const Sheet& yosan,
-               const Sheet& matome, std::string_view memo1Text);
+void storeCard(TIndex& card, const Sheet& shishutu, const Sheet& shuNyu, const Sheet& koza,
+               const Sheet& yosan, const Sheet& matome, std::string_view memo1Text);
 
 }  // namespace kakeibo

@@ -26,7 +26,9 @@ void storeMonthRecord(MonthRecord& record, const Sheet& monthShishutu, const She
     record.incomeList = sheetToMatome(monthShuNyu);
     record.summaryList = sheetToMatome(monthMatome);
     const auto amounts = monthAmounts(record);
-    for (std::size_t i = 0; i < amounts.size(); ++i) *amounts[i] = textToAmount(monthSum.cell(kMonthSumColumns[i], 1));
+    for (std::size_t i = 0; i < amounts.size(); ++i) {
+        *amounts[i] = textToAmount(monthSum.cell(kMonthSumColumns[i], 1));
+    }
 }
 
 void dispMonthRecord(const MonthRecord& record, Sheet& monthShishutu, Sheet& monthShuNyu, Sheet& monthMatome,
@@ -39,7 +41,9 @@ void dispMonthRecord(const MonthRecord& record, Sheet& monthShishutu, Sheet& mon
     dispMatome(record.summaryList, monthMatome);
     ensureDataRows(monthSum, 1);
     const auto amounts = monthAmounts(record);
-    for (std::size_t i = 0; i < amounts.size(); ++i) monthSum.setCell(kMonthSumColumns[i], 1, amountToText(*amounts[i]));
+    for (std::size_t i = 0; i < amounts.size(); ++i) {
+        monthSum.setCell(kMonthSumColumns[i], 1, amountToText(*amounts[i]));
+    }
 }
 
 std::vector<TSumTable> sheetToSumTable(const Sheet& sheet, int& rows) {
@@ -50,7 +54,9 @@ std::vector<TSumTable> sheetToSumTable(const Sheet& sheet, int& rows) {
         TSumTable row;
         row.name = sheet.cell(0, r);
         row.total = textToAmount(sheet.cell(1, r));
-        for (int col = 2; col < sheet.colCount(); ++col) row.cells.push_back(SumCell{textToAmount(sheet.cell(col, r))});
+        for (int col = 2; col < sheet.colCount(); ++col) {
+            row.cells.push_back(SumCell{textToAmount(sheet.cell(col, r))});
+        }
         table.push_back(std::move(row));
     }
     return table;

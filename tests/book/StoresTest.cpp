@@ -53,7 +53,8 @@ TEST_F(StoresTest, StoreTheDayFillsTheCurrentCardOnly) {
     EXPECT_TRUE(book.cards.last().spendList.empty());
 
     // Emptied sheets and memo empty the card again.
-    for (Sheet* s : {&book.GridShishutu, &book.GridShuNyu, &book.GridKoza, &book.GridYosan, &book.GridMatome}) {
+    for (Sheet* s :
+         {&book.GridShishutu, &book.GridShuNyu, &book.GridKoza, &book.GridYosan, &book.GridMatome}) {
         s->clearAll();
         writeHeaders(*s);
     }

@@ -39,6 +39,14 @@ TEST(Dates, ValuesOutsideTheCalendarArePulledToItsEnds) {
     EXPECT_EQ(iso(1e300), "9999-12-31");
     EXPECT_EQ(iso(std::numeric_limits<double>::quiet_NaN()), "1899-12-30");
     EXPECT_GE(weekday(1e300), 1);
+    // Fiscal months at the ends of the calendar, and names outside it, stay defined.
+    for (int firstDay : {1, 25, 45}) {
+        EXPECT_LE(getMonthStartDay(d(1, 1, 1), firstDay), d(1, 1, 1));
+        EXPECT_GE(getMonthLastDay(d(9999, 12, 31), firstDay), d(9999, 12, 31));
+        EXPECT_GE(getDaysToShonichi(d(9999, 12, 31), firstDay), 1);
+        EXPECT_EQ(iso(getMonthStartOfKey(2001, 13, firstDay)), iso(getMonthStartOfKey(2002, 1, firstDay)));
+        getMonthStartOfKey(std::numeric_limits<int>::max(), std::numeric_limits<int>::min(), firstDay);
+    }
 }
 
 TEST(Dates, TextFormsAndWeekdays) {

@@ -129,8 +129,8 @@ TEST(DayStore, MemoLinesEndInCrLf) {
 }
 
 TEST(DayStore, AMemoShownAndStoredAgainIsUnchanged) {
-    for (const char* memo : {"", "a\r\n", "a\r\n\r\n", "\r\n", "\r\n\r\n", "a\r\n\r\nb\r\n", "\r\na\r\n",
-                             "a\r\n\r\n\r\n"}) {
+    for (const char* memo :
+         {"", "a\r\n", "a\r\n\r\n", "\r\n", "\r\n\r\n", "a\r\n\r\nb\r\n", "\r\na\r\n", "a\r\n\r\n\r\n"}) {
         SCOPED_TRACE(memo);
         EXPECT_EQ(memoFromEditorText(memoToEditorText(memo)), memo);
     }
