@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "book/DayCalculation.h"
 #include "book/SettingsApply.h"
 #include "book/SheetLayouts.h"
 #include "book/Stores.h"
@@ -63,43 +64,6 @@ public:
 private:
     std::map<std::string, long double, std::less<>> sums_;
 };
-
-// The budgets of the settings beside the month's spending rows: for each
-// non-empty entry of a settings column (after "決済 ＿ " when asked), the
-// budget cell next to it goes, as typed, into column 2 of the first row
-// carrying that name. A card's budget thus serves its purchases and its
-// settlement alike.
-void copyBudgetsByName(const Sheet& settings, int nameCol, Sheet& budgets, bool settlement) {
-    const int lastBudgetRow = lastUsedRow(budgets);
-    const int lastSettingsRow = lastUsedRow(settings);
-    for (int row = 1; row <= lastSettingsRow; ++row) {
-        const std::string& entry = settings.cell(nameCol, row);
-        if (entry.empty()) continue;
-        const std::string name = settlement ? std::string(kSettlementPrefix) + entry : entry;
-        for (int target = 1; target <= lastBudgetRow; ++target) {
-            if (budgets.cell(0, target) == name) {
-                budgets.setCell(2, target, settings.cell(nameCol + 1, row));
-                break;
-            }
-        }
-    }
-}
-
-// Every monthly budget of the settings into the month's spending sheet: cash
-// categories, the monthly savings amount on "現金から貯金", and each named
-// account's debit and card categories with the card settlements.
-void copyMonthBudgets(Book& book) {
-    Sheet& budgets = book.GridMonthShishutu;
-    copyBudgetsByName(book.GridSetGenkinOut, 0, budgets, false);
-    const int savingsRow = lastUsedRow(book.GridSetGenkinOut) + 2;
-    if (budgets.cell(0, savingsRow) == "現金から貯金") budgets.setCell(2, savingsRow, book.GridSetChokin.cell(0, 1));
-    for (int k = 0; k < 4; ++k) {
-        if (!isNamedAccount(book, k)) continue;
-        copyBudgetsByName(book.setKoza(k), 0, budgets, false);
-        copyBudgetsByName(book.setKoza(k), 3, budgets, false);
-        copyBudgetsByName(book.setKoza(k), 3, budgets, true);
-    }
-}
 
 // The day cards dated start..end: [first, past) as indexes of the card list.
 std::pair<int, int> cardsWithin(const Book& book, Date start, Date end) {
@@ -214,6 +178,9 @@ void btnDeleteMonthClick(Book& book) {
 }
 
 void btnSumMonthClick(Book& book) {
+    // One refresh of the page at the end rather than one per written cell.
+    const HoldNotifications hold({&book.GridMonthShishutu, &book.GridMonthShuNyu, &book.GridMonthMatome,
+                                  &book.GridMonthSum, &book.GridMonthKoza});
     clearGridCols(book.GridMonthShishutu, 0, 2);
     clearGridCols(book.GridMonthShuNyu, 0, 1);
     clearGridCols(book.GridMonthMatome, 0, 1);
@@ -226,7 +193,7 @@ void btnSumMonthClick(Book& book) {
     setMonthMatomeLabels(book);
     book.GridMonthMatome.setRowCount(lastUsedRow(book.GridMonthMatome) + 2);
 
-    copyMonthBudgets(book);
+    copyYosanFromPref(book, book.GridMonthShishutu);
     summaryBody(book);
     monthTotals(book);
     storeTheMonth(book);
@@ -235,6 +202,7 @@ void btnSumMonthClick(Book& book) {
 
 void summaryBody(Book& book) {
     storeTheDay(book);
+    if (book.months.empty()) return;
 
     // A fiscal month without cards keeps its opening balances all the same,
     // so its closing balances carry on instead of dropping to zero.

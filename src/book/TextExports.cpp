@@ -261,6 +261,10 @@ HibiDialogOutcome btnSaveHibiClick(Book& book, const HibiFields& fields) {
 
 // --- the menu commands ---------------------------------------------------------------
 
+HibiFields mnuSaveTabSepHibiClick(const Book& book) {
+    return putCurrToCombo(book.cards.empty() ? book.today() : book.cards.cur().date);
+}
+
 void mnuSaveTabSepWeekClick(Book& book) {
     if (const auto path = askTextFileName(book, kWeekTitle, weekExportName(book))) {
         saveSumTableText(book, *path, weekExportHeading(book), book.GridWeekShishutsu, book.GridWeekShuNyu);

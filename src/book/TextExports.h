@@ -124,8 +124,10 @@ HibiDialogOutcome btnSaveHibiClick(Book& book, const HibiFields& fields);
 
 // --- the menu commands -----------------------------------------------------------
 
-// The daily-records dialog itself is the shell's; it calls putCurrToCombo
-// and btnSaveHibiClick.
+// The daily-records dialog itself is the shell's: this gives the fields it
+// opens with (the shown card's date, start and end), and its save button
+// calls btnSaveHibiClick.
+HibiFields mnuSaveTabSepHibiClick(const Book& book);
 void mnuSaveTabSepWeekClick(Book& book);
 void mnuSaveTabSepMonthClick(Book& book);
 void mnuSaveTabSepYearClick(Book& book);

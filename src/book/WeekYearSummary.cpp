@@ -42,8 +42,12 @@ void showCursor(const PeriodCursor& cursor, Sheet& spend, Sheet& income) {
     dispTable(cursor.incomeTable, income);
 }
 
-void storeWeek(Book& book) { storeTheWY(book.weeks.cur(), book.GridWeekShishutsu, book.GridWeekShuNyu); }
-void storeYear(Book& book) { storeTheWY(book.years.cur(), book.GridYearShishutsu, book.GridYearShuNyu); }
+void storeWeek(Book& book) {
+    if (!book.weeks.empty()) storeTheWY(book.weeks.cur(), book.GridWeekShishutsu, book.GridWeekShuNyu);
+}
+void storeYear(Book& book) {
+    if (!book.years.empty()) storeTheWY(book.years.cur(), book.GridYearShishutsu, book.GridYearShuNyu);
+}
 
 void showWeek(Book& book, Date date) { dispTheWY(book, kWeekMode, date); }
 void showYear(Book& book, Date date) { dispTheWY(book, kYearMode, date); }
@@ -87,6 +91,7 @@ void dispTheWY(Book& book, int mode, Date date) {
 // --- week -------------------------------------------------------------------
 
 void btnGoPrevWeekClick(Book& book) {
+    if (book.weeks.empty()) return;
     storeWeek(book);
     const int cur = book.weeks.curIndex();
     if (!book.weeks.hasPrev(cur)) {
@@ -97,6 +102,7 @@ void btnGoPrevWeekClick(Book& book) {
 }
 
 void btnGoNextWeekClick(Book& book) {
+    if (book.weeks.empty()) return;
     storeWeek(book);
     const int cur = book.weeks.curIndex();
     if (!book.weeks.hasNext(cur)) {
@@ -107,11 +113,13 @@ void btnGoNextWeekClick(Book& book) {
 }
 
 void btnGoHeadWeekClick(Book& book) {
+    if (book.weeks.empty()) return;
     storeWeek(book);
     showWeek(book, book.weeks.first().start);
 }
 
 void btnGoTailWeekClick(Book& book) {
+    if (book.weeks.empty()) return;
     storeWeek(book);
     showWeek(book, book.weeks.last().start);
 }
@@ -141,12 +149,14 @@ void btnDeleteWeekClick(Book& book) {
 }
 
 void btnSumWeekClick(Book& book) {
+    const HoldNotifications hold({&book.GridWeekShishutsu, &book.GridWeekShuNyu});
     prepareSheets(book, book.GridWeekShishutsu, book.GridWeekShuNyu, 9);
     summaryWeekBody(book);
     book.ui().beep();
 }
 
 void summaryWeekBody(Book& book) {
+    if (book.weeks.empty()) return;
     const Date sunday = getWeekStart(book.weeks.cur().start);
     const Date saturday = getWeekEnd(sunday);
     const auto& cards = book.cards.items();
@@ -220,6 +230,7 @@ void sumTableTotals(Sheet& sheet) {
 // --- year -------------------------------------------------------------------
 
 void btnGoPrevYearClick(Book& book) {
+    if (book.years.empty()) return;
     storeYear(book);
     const int cur = book.years.curIndex();
     if (!book.years.hasPrev(cur)) {
@@ -230,6 +241,7 @@ void btnGoPrevYearClick(Book& book) {
 }
 
 void btnGoNextYearClick(Book& book) {
+    if (book.years.empty()) return;
     storeYear(book);
     const int cur = book.years.curIndex();
     if (!book.years.hasNext(cur)) {
@@ -257,6 +269,7 @@ void btnGoAnyYearClick(Book& book) {
 }
 
 void btnSumYearClick(Book& book) {
+    const HoldNotifications hold({&book.GridYearShishutsu, &book.GridYearShuNyu});
     prepareSheets(book, book.GridYearShishutsu, book.GridYearShuNyu, 14);
     summaryYearBody(book);
     book.ui().beep();

@@ -99,6 +99,7 @@ TEST_F(TextExportsTest, DailyRecordsWithNothingToWrite) {
 
 TEST_F(TextExportsTest, DailyRecordsDialogChecksItsFields) {
     EXPECT_EQ(putCurrToCombo(dayOf(2000, 1, 5)), (HibiFields{"2000", "1", "5", "2000", "1", "5"}));
+    EXPECT_EQ(mnuSaveTabSepHibiClick(book), (HibiFields{"2000", "12", "10", "2000", "12", "10"}));
     EXPECT_EQ(hibiYearItems().front(), "1999");
     EXPECT_EQ(hibiYearItems().back(), "2005");
     EXPECT_EQ(hibiDayItems().size(), 31u);
