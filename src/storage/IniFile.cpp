@@ -1,5 +1,7 @@
 #include "storage/IniFile.h"
 
+#include <unordered_set>
+
 #include "storage/Cp932.h"
 #include "storage/FileLayer.h"
 
@@ -45,23 +47,14 @@ char asciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
+// A name with its single-byte letters in lower case: two names match when
+// their folded forms are equal.
+std::string foldName(std::string_view name) {
+    std::string folded(name);
+    for (std::size_t i = 0; i < folded.size(); i += charLength(folded, i)) {
+        folded[i] = asciiLower(folded[i]);
     }
-    std::size_t i = 0;
-    while (i < a.size()) {
-        const std::size_t length = charLength(a, i);
-        if (length == 2) {
-            if (a[i] != b[i] || a[i + 1] != b[i + 1]) {
-                return false;
-            }
-        } else if (asciiLower(a[i]) != asciiLower(b[i])) {
-            return false;
-        }
-        i += length;
-    }
-    return true;
+    return folded;
 }
 
 // The name of a "[name]" line (from the first "[" to the last "]"), or
@@ -130,13 +123,25 @@ bool hasOuterBlanks(std::string_view text) {
 
 }  // namespace
 
+IniFile::Line IniFile::makeLine(std::string text, std::string end) {
+    Line line{std::move(text), std::move(end), Line::Kind::Other, {}};
+    if (const auto name = sectionNameOf(line.text)) {
+        line.kind = Line::Kind::Header;
+        line.foldedName = foldName(*name);
+    } else if (const auto keyLine = keyLineOf(line.text)) {
+        line.kind = Line::Kind::Key;
+        line.foldedName = foldName(keyLine->key);
+    }
+    return line;
+}
+
 IniFile IniFile::fromBytes(std::string_view bytes) {
     IniFile file;
     std::size_t start = 0;
     while (start < bytes.size()) {
         const std::size_t newline = bytes.find('\n', start);
         if (newline == std::string_view::npos) {
-            file.lines_.push_back({std::string(bytes.substr(start)), ""});
+            file.lines_.push_back(makeLine(std::string(bytes.substr(start)), ""));
             break;
         }
         std::size_t textEnd = newline;
@@ -145,7 +150,7 @@ IniFile IniFile::fromBytes(std::string_view bytes) {
             --textEnd;
             end = "\r\n";
         }
-        file.lines_.push_back({std::string(bytes.substr(start, textEnd - start)), std::move(end)});
+        file.lines_.push_back(makeLine(std::string(bytes.substr(start, textEnd - start)), std::move(end)));
         start = newline + 1;
     }
     return file;
@@ -172,14 +177,13 @@ bool IniFile::save(const std::string& path, FileLayer& files) const {
     return saveFileSafely(path, toBytes(), /*makeBackup=*/false, files);
 }
 
-std::optional<IniFile::SectionSpan> IniFile::findSection(std::string_view cp932Name) const {
+std::optional<IniFile::SectionSpan> IniFile::findSection(std::string_view foldedName) const {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const auto name = sectionNameOf(lines_[i].text);
-        if (!name || !sameName(*name, cp932Name)) {
+        if (lines_[i].kind != Line::Kind::Header || lines_[i].foldedName != foldedName) {
             continue;
         }
         std::size_t end = i + 1;
-        while (end < lines_.size() && !sectionNameOf(lines_[end].text)) {
+        while (end < lines_.size() && lines_[end].kind != Line::Kind::Header) {
             ++end;
         }
         return SectionSpan{i, end};
@@ -187,10 +191,9 @@ std::optional<IniFile::SectionSpan> IniFile::findSection(std::string_view cp932N
     return std::nullopt;
 }
 
-std::optional<std::size_t> IniFile::findKey(const SectionSpan& span, std::string_view cp932Key) const {
+std::optional<std::size_t> IniFile::findKey(const SectionSpan& span, std::string_view foldedKey) const {
     for (std::size_t i = span.header + 1; i < span.end; ++i) {
-        const auto keyLine = keyLineOf(lines_[i].text);
-        if (keyLine && sameName(keyLine->key, cp932Key)) {
+        if (lines_[i].kind == Line::Kind::Key && lines_[i].foldedName == foldedKey) {
             return i;
         }
     }
@@ -203,11 +206,11 @@ std::optional<std::string> IniFile::value(std::string_view section, std::string_
     if (!cp932Section || !cp932Key) {
         return std::nullopt;
     }
-    const auto span = findSection(*cp932Section);
+    const auto span = findSection(foldName(*cp932Section));
     if (!span) {
         return std::nullopt;
     }
-    const auto index = findKey(*span, *cp932Key);
+    const auto index = findKey(*span, foldName(*cp932Key));
     if (!index) {
         return std::nullopt;
     }
@@ -220,11 +223,11 @@ std::string IniFile::getString(std::string_view section, std::string_view key) c
     if (!cp932Section || !cp932Key) {
         return "";
     }
-    const auto span = findSection(*cp932Section);
+    const auto span = findSection(foldName(*cp932Section));
     if (!span) {
         return "";
     }
-    const auto index = findKey(*span, *cp932Key);
+    const auto index = findKey(*span, foldName(*cp932Key));
     if (!index) {
         return "";
     }
@@ -258,80 +261,87 @@ bool IniFile::setString(std::string_view section, std::string_view key, std::str
         }
     };
 
-    const auto span = findSection(*cp932Section);
+    const auto span = findSection(foldName(*cp932Section));
     if (!span) {
         if (!lines_.empty()) {
             terminate(lines_.size() - 1);
             if (!trim(lines_.back().text).empty()) {
-                lines_.push_back({"", "\r\n"});
+                lines_.push_back(makeLine("", "\r\n"));
             }
         }
-        lines_.push_back({"[" + *cp932Section + "]", "\r\n"});
-        lines_.push_back({*cp932Key + "=" + *cp932Value, "\r\n"});
+        lines_.push_back(makeLine("[" + *cp932Section + "]", "\r\n"));
+        lines_.push_back(makeLine(*cp932Key + "=" + *cp932Value, "\r\n"));
         return true;
     }
 
-    if (const auto index = findKey(*span, *cp932Key)) {
+    if (const auto index = findKey(*span, foldName(*cp932Key))) {
         // The key keeps the spelling the file gave it.
         const std::string existingKey(keyLineOf(lines_[*index].text)->key);
-        lines_[*index] = {existingKey + "=" + *cp932Value, "\r\n"};
+        lines_[*index] = makeLine(existingKey + "=" + *cp932Value, "\r\n");
         return true;
     }
 
     std::size_t after = span->header;
     for (std::size_t i = span->header + 1; i < span->end; ++i) {
-        if (keyLineOf(lines_[i].text)) {
+        if (lines_[i].kind == Line::Kind::Key) {
             after = i;
         }
     }
     terminate(after);
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(after + 1), {*cp932Key + "=" + *cp932Value, "\r\n"});
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(after + 1),
+                  makeLine(*cp932Key + "=" + *cp932Value, "\r\n"));
     return true;
 }
 
-std::vector<std::string> IniFile::sectionNames() const {
-    std::vector<std::string_view> seen;
-    std::vector<std::string> names;
+std::vector<IniFile::Section> IniFile::sections() const {
+    std::vector<Section> result;
+    std::unordered_set<std::string> seenSections;
+    std::unordered_set<std::string> seenKeys;
+    bool reachable = false;  // a repeated section is hidden behind its first
     for (const Line& line : lines_) {
-        const auto name = sectionNameOf(line.text);
-        if (!name) {
+        if (line.kind == Line::Kind::Header) {
+            reachable = seenSections.insert(line.foldedName).second;
+            if (reachable) {
+                result.push_back({cp932ToUtf8(*sectionNameOf(line.text)), {}});
+                seenKeys.clear();
+            }
             continue;
         }
-        bool known = false;
-        for (std::string_view other : seen) {
-            known = known || sameName(other, *name);
+        if (!reachable) {
+            continue;
         }
-        if (!known) {
-            seen.push_back(*name);
-            names.push_back(cp932ToUtf8(*name));
+        if (line.kind == Line::Kind::Key && seenKeys.insert(line.foldedName).second) {
+            const KeyLine keyLine = *keyLineOf(line.text);
+            result.back().entries.emplace_back(cp932ToUtf8(keyLine.key), cp932ToUtf8(unquote(keyLine.value)));
         }
+    }
+    return result;
+}
+
+std::vector<std::string> IniFile::sectionNames() const {
+    std::vector<std::string> names;
+    for (Section& section : sections()) {
+        names.push_back(std::move(section.name));
     }
     return names;
 }
 
-std::vector<std::pair<std::string, std::string>> IniFile::entries(std::string_view section) const {
-    std::vector<std::pair<std::string, std::string>> result;
+IniFile::Entries IniFile::entries(std::string_view section) const {
     const auto cp932Section = utf8ToCp932(section);
     if (!cp932Section) {
-        return result;
+        return {};
     }
-    const auto span = findSection(*cp932Section);
+    const auto span = findSection(foldName(*cp932Section));
     if (!span) {
-        return result;
+        return {};
     }
-    std::vector<std::string_view> seen;
+    Entries result;
+    std::unordered_set<std::string> seen;
     for (std::size_t i = span->header + 1; i < span->end; ++i) {
-        const auto keyLine = keyLineOf(lines_[i].text);
-        if (!keyLine) {
-            continue;
-        }
-        bool known = false;
-        for (std::string_view other : seen) {
-            known = known || sameName(other, keyLine->key);
-        }
-        if (!known) {
-            seen.push_back(keyLine->key);
-            result.emplace_back(cp932ToUtf8(keyLine->key), cp932ToUtf8(unquote(keyLine->value)));
+        const Line& line = lines_[i];
+        if (line.kind == Line::Kind::Key && seen.insert(line.foldedName).second) {
+            const KeyLine keyLine = *keyLineOf(line.text);
+            result.emplace_back(cp932ToUtf8(keyLine.key), cp932ToUtf8(unquote(keyLine.value)));
         }
     }
     return result;

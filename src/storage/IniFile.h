@@ -52,17 +52,30 @@ public:
     // a section name, or blanks around a name.
     bool setString(std::string_view section, std::string_view key, std::string_view value);
 
-    // Section names in file order, each once (as first spelled).
+    using Entries = std::vector<std::pair<std::string, std::string>>;
+    struct Section {
+        std::string name;
+        Entries entries;
+    };
+
+    // Every section a read can reach, in file order, as first spelled, with
+    // its keys in file order and their uncut values. A section or key that
+    // appears again is listed once, with what a read would find.
+    std::vector<Section> sections() const;
     std::vector<std::string> sectionNames() const;
-    // The keys of a section in file order with their uncut values; a key
-    // that appears twice is listed once, with the value a read would find.
-    std::vector<std::pair<std::string, std::string>> entries(std::string_view section) const;
+    Entries entries(std::string_view section) const;
 
 private:
+    // A line as read, with what it is worked out once, so that a lookup
+    // compares names instead of parsing the file again.
     struct Line {
+        enum class Kind { Other, Header, Key };
         std::string text;  // CP932 bytes without the line end
         std::string end;   // "\r\n", "\n" or "" (the last line of a file)
+        Kind kind = Kind::Other;
+        std::string foldedName;  // of a header or key, letters in lower case
     };
+    static Line makeLine(std::string text, std::string end);
     // Where a section's lines run: [header, end), end being the next
     // section header or the end of the file.
     struct SectionSpan {
@@ -70,8 +83,8 @@ private:
         std::size_t end;
     };
 
-    std::optional<SectionSpan> findSection(std::string_view cp932Name) const;
-    std::optional<std::size_t> findKey(const SectionSpan& span, std::string_view cp932Key) const;
+    std::optional<SectionSpan> findSection(std::string_view foldedName) const;
+    std::optional<std::size_t> findKey(const SectionSpan& span, std::string_view foldedKey) const;
 
     std::vector<Line> lines_;
 };

@@ -107,10 +107,10 @@ bool writeWindowLayoutFile(const std::string& path, const WindowSizes& sizes, Fi
 
 std::map<std::string, std::map<std::string, std::string>> allEntries(const IniFile& file) {
     std::map<std::string, std::map<std::string, std::string>> result;
-    for (const std::string& section : file.sectionNames()) {
-        auto& keys = result[section];
-        for (auto& [key, value] : file.entries(section)) {
-            keys.emplace(key, value);
+    for (IniFile::Section& section : file.sections()) {
+        auto& keys = result[section.name];
+        for (auto& [key, value] : section.entries) {
+            keys.emplace(std::move(key), std::move(value));
         }
     }
     return result;
