@@ -13,16 +13,28 @@ namespace {
 static_assert(sizeof(double) == 8 && std::numeric_limits<double>::is_iec559,
               "the files store IEEE 754 doubles");
 
-void appendLittleEndian(std::string& out, std::uint64_t value, int byteCount) {
-    for (int i = 0; i < byteCount; ++i) {
-        out += static_cast<char>(static_cast<unsigned char>(value >> (8 * i)));
+// The files are little-endian; on a little-endian machine that is a plain
+// copy, which matters for the millions of numbers of a long book.
+template <class Unsigned>
+void appendLittleEndian(std::string& out, Unsigned value) {
+    char bytes[sizeof(Unsigned)];
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(bytes, &value, sizeof value);
+    } else {
+        for (std::size_t i = 0; i < sizeof value; ++i) bytes[i] = static_cast<char>(value >> (8 * i));
     }
+    out.append(bytes, sizeof bytes);
 }
 
-std::uint64_t loadLittleEndian(const char* in, int byteCount) {
-    std::uint64_t value = 0;
-    for (int i = 0; i < byteCount; ++i) {
-        value |= static_cast<std::uint64_t>(static_cast<unsigned char>(in[i])) << (8 * i);
+template <class Unsigned>
+Unsigned loadLittleEndian(const char* in) {
+    Unsigned value = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(&value, in, sizeof value);
+    } else {
+        for (std::size_t i = 0; i < sizeof value; ++i) {
+            value |= static_cast<Unsigned>(static_cast<unsigned char>(in[i])) << (8 * i);
+        }
     }
     return value;
 }
@@ -31,20 +43,22 @@ std::uint64_t loadLittleEndian(const char* in, int byteCount) {
 // A text over the limit is still written whole: the entry check refuses such
 // texts, and cutting one here would lose what was typed without a word.
 void appendText(std::string& out, std::string_view utf8) {
-    std::string bytes = utf8ToCp932Replacing(utf8);
-    appendLittleEndian(out, static_cast<std::uint32_t>(bytes.size() + 1), 4);
-    out += bytes;
+    const std::size_t lengthAt = out.size();
+    appendLittleEndian(out, std::uint32_t{0});  // filled in once the bytes are known
+    appendCp932Replacing(out, utf8);
     out += '\0';
+    const auto length = static_cast<std::uint32_t>(out.size() - lengthAt - 4);
+    for (std::size_t i = 0; i < 4; ++i) out[lengthAt + i] = static_cast<char>(length >> (8 * i));
 }
 
 }  // namespace
 
 void BinaryWriter::writeInt(std::int32_t value) {
-    appendLittleEndian(bytes_, static_cast<std::uint32_t>(value), 4);
+    appendLittleEndian(bytes_, static_cast<std::uint32_t>(value));
 }
 
 void BinaryWriter::writeDouble(double value) {
-    appendLittleEndian(bytes_, std::bit_cast<std::uint64_t>(value), 8);
+    appendLittleEndian(bytes_, std::bit_cast<std::uint64_t>(value));
 }
 
 void BinaryWriter::writeByte(std::uint8_t value) { bytes_ += static_cast<char>(value); }
@@ -66,14 +80,14 @@ bool BinaryReader::take(std::size_t n, const char*& out) {
 bool BinaryReader::readInt(std::int32_t& value) {
     const char* in = nullptr;
     if (!take(4, in)) return false;
-    value = static_cast<std::int32_t>(static_cast<std::uint32_t>(loadLittleEndian(in, 4)));
+    value = static_cast<std::int32_t>(loadLittleEndian<std::uint32_t>(in));
     return true;
 }
 
 bool BinaryReader::readDouble(double& value) {
     const char* in = nullptr;
     if (!take(8, in)) return false;
-    value = std::bit_cast<double>(loadLittleEndian(in, 8));
+    value = std::bit_cast<double>(loadLittleEndian<std::uint64_t>(in));
     return true;
 }
 

@@ -11,5 +11,7 @@ namespace kakeibo {
 // text that bypassed the entry check is still written, changed only where
 // it could not be stored.
 std::string utf8ToCp932Replacing(std::string_view utf8);
+// The same, appended to out (the writers' form: no text is copied twice).
+void appendCp932Replacing(std::string& out, std::string_view utf8);
 
 }  // namespace kakeibo

@@ -1,0 +1,128 @@
+// The data file of a 20-year book: reading and writing it, against one
+// plain read() of the same bytes.
+
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "generator/BookGenerator.h"
+#include "messages/UiPort.h"
+#include "storage/DataFile.h"
+#include "storage/FileLayer.h"
+
+namespace kakeibo {
+namespace {
+
+// Answers every box with OK; a benchmark that shows one has gone wrong.
+class SilentUi : public UiPort {
+public:
+    MsgResult showMessage(const Message&) override {
+        ++messages;
+        return MsgResult::Ok;
+    }
+    bool askYesNo(const std::string&, int, int) override { return true; }
+    CalendarResult pickDate() override { return {}; }
+    YearMonthResult askYearMonth(bool) override { return {}; }
+    std::optional<std::string> askOpenFileName(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> askSaveFileName(const FileDialogRequest&) override { return std::nullopt; }
+    void beep() override {}
+    void showWait(const std::string&) override {}
+    void hideWait() override {}
+    int messages = 0;
+};
+
+struct Fixture {
+    DataImage book = generateBook(20);
+    std::string bytes = encodeDataFile(book);
+    std::string folder;
+    std::string path;
+
+    Fixture() {
+        char pattern[] = "/tmp/kakeibo-bench-XXXXXX";
+        folder = ::mkdtemp(pattern) ? pattern : "/tmp";
+        path = folder + "/Mirab050.mrb";
+        saveFileSafely(path, bytes, true);
+    }
+    ~Fixture() { std::filesystem::remove_all(folder); }
+};
+
+Fixture& fixture() {
+    static Fixture f;
+    return f;
+}
+
+void reportSize(benchmark::State& state) {
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(fixture().bytes.size()));
+    state.counters["cards"] = static_cast<double>(fixture().book.cards.size());
+    state.counters["file_MB"] = static_cast<double>(fixture().bytes.size()) / 1e6;
+}
+
+// Freeing the book read is not part of reading it: the program does that once, at its end.
+void BM_DecodeDataFile(benchmark::State& state) {
+    for (auto _ : state) {
+        DataImage image;
+        benchmark::DoNotOptimize(decodeDataFile(fixture().bytes, image));
+        benchmark::DoNotOptimize(image.cards.data());
+        state.PauseTiming();
+        image = DataImage{};
+        state.ResumeTiming();
+    }
+    reportSize(state);
+}
+BENCHMARK(BM_DecodeDataFile)->Unit(benchmark::kMillisecond);
+
+void BM_LoadData(benchmark::State& state) {
+    SilentUi ui;
+    for (auto _ : state) {
+        DataImage image;
+        benchmark::DoNotOptimize(loadData(fixture().path, image, ui));
+        state.PauseTiming();
+        image = DataImage{};
+        state.ResumeTiming();
+    }
+    if (ui.messages != 0) state.SkipWithError("loading showed a message");
+    reportSize(state);
+}
+BENCHMARK(BM_LoadData)->Unit(benchmark::kMillisecond);
+
+void BM_EncodeDataFile(benchmark::State& state) {
+    for (auto _ : state) {
+        std::string bytes = encodeDataFile(fixture().book);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    reportSize(state);
+}
+BENCHMARK(BM_EncodeDataFile)->Unit(benchmark::kMillisecond);
+
+// Encoding, the temporary file, its fsync, the backup and the folder fsyncs.
+void BM_SaveData(benchmark::State& state) {
+    SilentUi ui;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(saveData(fixture().path, fixture().book, ui));
+    }
+    if (ui.messages != 0) state.SkipWithError("saving showed a message");
+    reportSize(state);
+}
+BENCHMARK(BM_SaveData)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The floor: the same bytes with one read() into a buffer of the file's size.
+void BM_PlainRead(benchmark::State& state) {
+    std::string buffer(fixture().bytes.size(), '\0');
+    for (auto _ : state) {
+        int fd = ::open(fixture().path.c_str(), O_RDONLY);
+        ssize_t got = ::read(fd, buffer.data(), buffer.size());
+        ::close(fd);
+        if (got != static_cast<ssize_t>(buffer.size())) state.SkipWithError("short read");
+        benchmark::DoNotOptimize(buffer.data());
+    }
+    reportSize(state);
+}
+BENCHMARK(BM_PlainRead)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kakeibo

@@ -1,0 +1,143 @@
+#include "generator/BookGenerator.h"
+
+#include <array>
+#include <random>
+
+#include "model/Dates.h"
+#include "storage/FileLayer.h"
+#include "storage/FileNames.h"
+#include "storage/MonthFile.h"
+
+namespace kakeibo {
+namespace {
+
+constexpr std::array<const char*, 40> kSpendCategories = {
+    "食費", "外食費", "日用品", "衣服", "美容", "交通費", "ガソリン", "駐車場", "電気代", "ガス代",
+    "水道代", "電話代", "インターネット", "新聞", "家賃", "保険", "医療費", "薬代", "教育費", "習い事",
+    "書籍", "趣味", "娯楽", "旅行", "交際費", "贈答", "冠婚葬祭", "お小遣い", "ペット", "園芸",
+    "家具", "家電", "修繕", "税金", "年金", "寄付", "雑費", "子供用品", "嗜好品", "特別費"};
+constexpr std::array<const char*, 24> kItems = {
+    "スーパーで食料品", "コンビニ弁当", "パン屋", "八百屋", "魚屋", "ドラッグストア", "電車賃",
+    "バス代", "タクシー", "ランチ", "喫茶店", "本屋で雑誌", "文房具", "クリーニング", "床屋",
+    "病院（内科）", "処方箋", "映画館", "お菓子", "ガソリンスタンド", "洗剤・ティッシュ", "100円ショップ",
+    "①回目の支払い", "髙島屋で買い物～"};
+constexpr std::array<const char*, 5> kIncomeItems = {"給料", "賞与", "臨時収入", "利息", "返金"};
+constexpr std::array<const char*, 5> kIncomeCategories = {"給与", "賞与", "その他", "利息", "返金"};
+constexpr std::array<const char*, 3> kAccountLabels = {"○○銀行 ＿ 引出", "○○銀行 ＿ 入金",
+                                                       "△△信金 ＿ 貯金"};
+constexpr std::array<const char*, 19> kSummaryLabels = {
+    "支出合計", "収入合計", "収支", "現金残高", "○○銀行", "△△信金", "□□銀行", "××銀行", "口座合計",
+    "貯金", "ＡＢＣカード", "ＸＹＺカード", "未払い合計", "家計総額", "前日比", "今月支出", "今月収入",
+    "予算残", "メモ"};
+constexpr std::array<const char*, 6> kMemos = {
+    "", "雨。買い物は近所で済ませた。\r\n", "給料日\r\n", "～特売日～　まとめ買い\r\n",
+    "子供の誕生日\r\nケーキを買った\r\n", "＼やりくり上手／\r\n"};
+constexpr std::array<const char*, 2> kCards = {"ＡＢＣカード", "ＸＹＺカード"};
+
+Date firstDay(int years) {
+    // The book ends at the end of 2025 and reaches back the years asked for.
+    return makeDate(2026 - years, 1, 1).value_or(0);
+}
+
+double yen(std::mt19937& random, int low, int high) {
+    return static_cast<double>(std::uniform_int_distribution<int>(low, high)(random));
+}
+
+template <class Pool>
+const char* pick(std::mt19937& random, const Pool& pool) {
+    return pool[std::uniform_int_distribution<std::size_t>(0, pool.size() - 1)(random)];
+}
+
+TIndex makeCard(Date date, std::mt19937& random) {
+    TIndex card;
+    card.date = date;
+    int spends = std::uniform_int_distribution<int>(7, 13)(random);
+    for (int i = 0; i < spends; ++i) {
+        card.spendList.push_back(
+            {pick(random, kItems), pick(random, kSpendCategories), yen(random, 80, 6000)});
+    }
+    int incomes = std::uniform_int_distribution<int>(0, 4)(random);
+    for (int i = 0; i < incomes; ++i) {
+        card.incomeList.push_back({pick(random, kIncomeItems), pick(random, kIncomeCategories),
+                                   yen(random, 500, 300000)});
+    }
+    int accounts = std::uniform_int_distribution<int>(0, 2)(random);
+    for (int i = 0; i < accounts; ++i) {
+        const char* label = pick(random, kAccountLabels);
+        card.accountList.push_back({"ATM", label, yen(random, 1000, 50000)});
+    }
+    for (const char* category : kSpendCategories) {
+        double used = yen(random, 0, 30000);
+        card.budgetList.push_back({category, used, 30000 - used});
+    }
+    for (const char* label : kSummaryLabels) {
+        card.summaryList.push_back({label, yen(random, -50000, 2000000)});
+    }
+    card.memo = pick(random, kMemos);
+    return card;
+}
+
+}  // namespace
+
+DataImage generateBook(int years, unsigned seed) {
+    std::mt19937 random(seed);
+    DataImage image;
+    const Date start = firstDay(years);
+    const Date end = makeDate(2026, 1, 1).value_or(start);
+    image.startDate = start;
+    image.note = "家計簿のメモ\r\n・年間目標：貯金１００万円\r\n・①固定費を見直す～\r\n";
+    image.cards.reserve(static_cast<std::size_t>(end - start));
+    for (Date day = start; day < end; ++day) {
+        image.cards.push_back(makeCard(day, random));
+        Ymd ymd = splitDate(day);
+        if (ymd.day == 5 || ymd.day == 15 || ymd.day == 25) {
+            image.credit.push_back({dateToIso(day), pick(random, kCards), pick(random, kItems),
+                                    std::to_string(static_cast<int>(yen(random, 1000, 80000))), "1", "",
+                                    dateToIso(day + 30), "", "分割なし"});
+        }
+    }
+    return image;
+}
+
+std::vector<MonthRecord> generateMonths(int years, unsigned seed) {
+    std::mt19937 random(seed);
+    std::vector<MonthRecord> months;
+    const int firstYear = 2026 - years;
+    for (int year = firstYear; year < 2026; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            MonthRecord record;
+            record.key = makeDate(year, month, 1).value_or(0);
+            for (const char* category : kSpendCategories) {
+                double used = yen(random, 0, 60000);
+                record.spendList.push_back({category, used, 60000 - used});
+            }
+            for (int i = 0; i < 10; ++i) {
+                record.incomeList.push_back({kIncomeCategories[static_cast<std::size_t>(i) % 5],
+                                             yen(random, 0, 400000)});
+            }
+            for (int i = 0; i < 15; ++i) {
+                record.summaryList.push_back({kSummaryLabels[static_cast<std::size_t>(i)],
+                                              yen(random, -100000, 3000000)});
+            }
+            record.totalSpend = yen(random, 100000, 400000);
+            record.totalIncome = yen(random, 200000, 500000);
+            record.balance = record.totalIncome - record.totalSpend;
+            record.cashTotal = yen(random, 0, 100000);
+            record.accountTotal = yen(random, 0, 5000000);
+            record.householdTotal = record.cashTotal + record.accountTotal;
+            record.savings = yen(random, 0, 3000000);
+            record.unpaidCredit = yen(random, 0, 200000);
+            record.householdChange = record.balance;
+            months.push_back(std::move(record));
+        }
+    }
+    return months;
+}
+
+bool writeProgramFolder(const std::string& folder, int years, unsigned seed) {
+    bool data = saveFileSafely(dataFileName(folder), encodeDataFile(generateBook(years, seed)), true);
+    bool month = saveFileSafely(monthFileName(folder), encodeMonthFile(generateMonths(years, seed)), false);
+    return data && month;
+}
+
+}  // namespace kakeibo
