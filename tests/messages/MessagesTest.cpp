@@ -92,8 +92,11 @@ TEST(MessagesTest, EachBoxHasItsKindButtonsAndPlace) {
 TEST(MessagesTest, ConfirmationsReturnTheButtonPressed) {
     ScriptedUi ui;
     ui.pushMessageAnswers({MsgResult::Cancel, MsgResult::Ok});
+    // A box with OK alone cannot be cancelled and takes no scripted answer.
+    EXPECT_EQ(msgAtLast(ui), MsgResult::Ok);
     EXPECT_EQ(msgPrinterReady(ui), MsgResult::Cancel);
     EXPECT_EQ(msgPrinterReady(ui), MsgResult::Ok);
+    EXPECT_TRUE(ui.allAnswersUsed());
 }
 
 TEST(MessagesTest, FailureSequencesShowTheirBoxesInOrder) {
