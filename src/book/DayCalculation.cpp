@@ -1,5 +1,7 @@
 #include "book/DayCalculation.h"
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "book/DayDisplay.h"
@@ -30,7 +32,7 @@ constexpr int kDebitCol = 0;
 constexpr int kCardCol = 3;
 constexpr int kIncomeCol = 6;
 
-void setAmount(Sheet& sheet, int col, int row, double value) { sheet.setCell(col, row, amountToText(value)); }
+void setAmount(Sheet& sheet, int col, int row, double value) { sheet.setCell(col, row, storedAmountText(value)); }
 
 // Folds "Ａ".."Ｚ" (EF BC A1..BA) onto "ａ".."ｚ" (EF BD 81..9A) and ASCII
 // capitals onto small letters; every other byte stays.
@@ -63,13 +65,6 @@ struct WaitBox {
     UiPort& ui;
 };
 
-// The first row among 1..lastUsedRow of each column-0 text.
-std::unordered_map<std::string_view, int> firstRowOfName(const Sheet& sheet) {
-    std::unordered_map<std::string_view, int> rows;
-    const int last = lastUsedRow(sheet);
-    for (int row = 1; row <= last; ++row) rows.emplace(sheet.cell(0, row), row);
-    return rows;
-}
 
 }  // namespace
 
@@ -91,7 +86,8 @@ std::optional<int> CategoryIndex::find(std::string_view text) const {
 
 CalcLists::CalcLists(const Book& book)
     : spending(makeShishutuList(book, 0)), income(makeShuNyuList(book)), account(makeKozaList(book)),
-      spendingIndex(spending), incomeIndex(income), accountIndex(account) {}
+      spendingIndex(spending), incomeIndex(income), accountIndex(account), budgetRows(spending),
+      budgetSums(book, budgetRows) {}
 
 void checkKamokuInput(Book& book, const Sheet& sheet, const CategoryIndex& items, std::string_view prefix) {
     const int last = lastUsedRow(sheet);
@@ -110,69 +106,51 @@ void checkKamokuInput(Book& book, const Sheet& sheet, const ItemList& items, std
     checkKamokuInput(book, sheet, CategoryIndex(items), prefix);
 }
 
-void copyYosanByString(const Sheet& settings, int nameCol, Sheet& budgetSheet, int mode) {
-    const auto rowOf = firstRowOfName(budgetSheet);
+namespace {
+
+void copyYosanByString(const Sheet& settings, int nameCol, Sheet& budgetSheet, int mode, const BudgetRows& rows) {
     const int last = lastUsedRow(settings);
     std::string name;
     for (int row = 1; row <= last; ++row) {
         const std::string& entry = settings.cell(nameCol, row);
         if (entry.empty()) continue;
         name = mode == 1 ? std::string(kSettlementPrefix) + entry : entry;
-        const auto it = rowOf.find(name);
-        if (it != rowOf.end()) budgetSheet.setCell(2, it->second, settings.cell(nameCol + 1, row));
+        if (const auto target = rows.firstRow(name)) budgetSheet.setCell(2, *target, settings.cell(nameCol + 1, row));
     }
 }
 
-void copyYosanFromPref(Book& book, Sheet& budgetSheet) {
-    copyYosanByString(book.GridSetGenkinOut, 0, budgetSheet, 0);
+void copyYosanFromPref(Book& book, Sheet& budgetSheet, const BudgetRows& rows) {
+    copyYosanByString(book.GridSetGenkinOut, 0, budgetSheet, 0, rows);
     // The savings row follows the cash categories and one blank row.
     const int savingsRow = storedLineCount(book.GridSetGenkinOut) + 2;
     budgetSheet.setCell(2, savingsRow, book.GridSetChokin.cell(0, 1));
     for (int k = 0; k < 4; ++k) {
         if (!isNamedAccount(book, k)) continue;
         const Sheet& settings = accountSheet(book, k);
-        copyYosanByString(settings, kDebitCol, budgetSheet, 0);
-        copyYosanByString(settings, kCardCol, budgetSheet, 0);
-        copyYosanByString(settings, kCardCol, budgetSheet, 1);
+        copyYosanByString(settings, kDebitCol, budgetSheet, 0, rows);
+        copyYosanByString(settings, kCardCol, budgetSheet, 0, rows);
+        copyYosanByString(settings, kCardCol, budgetSheet, 1, rows);
     }
 }
 
-void copyYosanFromList(Book& book, const TIndex& source) {
-    Sheet& yosan = book.GridYosan;
-    const auto rowOf = firstRowOfName(yosan);
+void copyYosanFromList(Book& book, const TIndex& source, const BudgetRows& rows) {
+    int hintRow = 1;  // an earlier card calculated with the same settings has the same rows
     for (const TYosan& budget : source.budgetList) {
-        if (budget.name.empty()) continue;
-        const auto it = rowOf.find(budget.name);
-        if (it != rowOf.end()) setAmount(yosan, 2, it->second, budget.amount2);
+        if (!budget.name.empty()) {
+            if (const auto target = rows.firstRow(budget.name, hintRow)) {
+                setAmount(book.GridYosan, 2, *target, budget.amount2);
+            }
+        }
+        ++hintRow;
     }
 }
 
-void copyMatomeFromList(Book& book, const TIndex& source) {
-    int row = 1;
-    for (const TMatome& summary : source.summaryList) {
-        if (row > kLastMatomeRow) break;
-        setAmount(book.GridMatome, 1, row++, summary.amount);
-    }
-}
-
-void putShokichiFromSettei(Book& book) {
-    if (!book.chkBoxShokichiUse) return;
-    Sheet& matome = book.GridMatome;
-    matome.setCell(1, kRowCash, book.GridShokiGenkin.cell(1, 0));
-    for (int k = 0; k < 4; ++k) {
-        matome.setCell(1, kRowFirstAccount + 2 * k, book.GridShokiKoza.cell(1 + k, 1));
-        matome.setCell(1, kRowFirstAccount + 2 * k + 1, book.GridShokiKoza.cell(1 + k, 2));
-    }
-    matome.setCell(1, kRowSavings, book.GridShokiChokin.cell(1, 0));
-}
-
-void calcDayTotals(Book& book) {
-    const LabelSums used(book.GridYosan, 0, 1);
+void calcDayTotals(Book& book, const BudgetSumPlan& plan, const std::vector<double>& usedByRow) {
     const LabelSums income(book.GridShuNyu, 2, 1);
     const LabelSums lines(book.GridKoza, 2, 1);
 
-    const double cs = used.sumKeys(book.GridSetGenkinOut, 0);
-    const double csv = used.sum(kGenkinToChokin);
+    const double cs = BudgetSumPlan::sum(plan.cash, usedByRow);
+    const double csv = BudgetSumPlan::sum(plan.cashToSavings, usedByRow);
     const double ci = income.sumKeys(book.GridSetGenkinIn, 0);
     const double sw = income.sum(kChokinTorikuzushi);
 
@@ -181,11 +159,11 @@ void calcDayTotals(Book& book) {
     double t[4] = {}, st[4] = {}, cr[4] = {}, in[4] = {}, w[4] = {}, d[4] = {}, sv[4] = {};
     for (int k = 0; k < 4; ++k) {
         if (!isNamedAccount(book, k)) continue;
-        const Sheet& settings = accountSheet(book, k);
-        t[k] = used.sumKeys(settings, kDebitCol);
-        st[k] = used.sumSettlements(settings);
-        cr[k] = used.sumKeys(settings, kCardCol);
-        in[k] = income.sumKeys(settings, kIncomeCol);
+        const auto i = static_cast<std::size_t>(k);
+        t[k] = BudgetSumPlan::sum(plan.debit[i], usedByRow);
+        st[k] = BudgetSumPlan::sum(plan.settlement[i], usedByRow);
+        cr[k] = BudgetSumPlan::sum(plan.card[i], usedByRow);
+        in[k] = income.sumKeys(accountSheet(book, k), kIncomeCol);
         w[k] = lines.sum(book.makeKozaLabel(k, 0));
         d[k] = lines.sum(book.makeKozaLabel(k, 1));
         sv[k] = lines.sum(book.makeKozaLabel(k, 2));
@@ -211,6 +189,50 @@ void calcDayTotals(Book& book) {
     setAmount(m, 1, kRowHousehold, textToAmount(m.cell(1, kRowCash)) + textToAmount(m.cell(1, kRowAccountsTotal)));
     addToCell(m, 1, kRowSavings, csv - sw + svAll);
     for (int k = 0; k < 4; ++k) addToCell(m, 1, kRowFirstAccount + 2 * k + 1, cr[k] - st[k]);
+}
+
+std::vector<double> usedByRow(const Sheet& budgetSheet, int rows) {
+    std::vector<double> used(static_cast<std::size_t>(std::max(rows, 0)));
+    for (int row = 1; row <= rows; ++row) used[static_cast<std::size_t>(row - 1)] = textToAmount(budgetSheet.cell(1, row));
+    return used;
+}
+
+}  // namespace
+
+void copyYosanByString(const Sheet& settings, int nameCol, Sheet& budgetSheet, int mode) {
+    copyYosanByString(settings, nameCol, budgetSheet, mode, BudgetRows::ofSheet(budgetSheet));
+}
+
+void copyYosanFromPref(Book& book, Sheet& budgetSheet) {
+    copyYosanFromPref(book, budgetSheet, BudgetRows::ofSheet(budgetSheet));
+}
+
+void copyYosanFromList(Book& book, const TIndex& source) {
+    copyYosanFromList(book, source, BudgetRows::ofSheet(book.GridYosan));
+}
+
+void copyMatomeFromList(Book& book, const TIndex& source) {
+    int row = 1;
+    for (const TMatome& summary : source.summaryList) {
+        if (row > kLastMatomeRow) break;
+        setAmount(book.GridMatome, 1, row++, summary.amount);
+    }
+}
+
+void putShokichiFromSettei(Book& book) {
+    if (!book.chkBoxShokichiUse) return;
+    Sheet& matome = book.GridMatome;
+    matome.setCell(1, kRowCash, book.GridShokiGenkin.cell(1, 0));
+    for (int k = 0; k < 4; ++k) {
+        matome.setCell(1, kRowFirstAccount + 2 * k, book.GridShokiKoza.cell(1 + k, 1));
+        matome.setCell(1, kRowFirstAccount + 2 * k + 1, book.GridShokiKoza.cell(1 + k, 2));
+    }
+    matome.setCell(1, kRowSavings, book.GridShokiChokin.cell(1, 0));
+}
+
+void calcDayTotals(Book& book) {
+    const BudgetRows rows = BudgetRows::ofSheet(book.GridYosan);
+    calcDayTotals(book, BudgetSumPlan(book, rows), usedByRow(book.GridYosan, rows.count()));
 }
 
 std::optional<int> findSourceCard(const Book& book, int cardIndex) {
@@ -243,9 +265,9 @@ void calcBody(Book& book, const CalcLists& lists, CreditLedger& ledger) {
     const bool newPeriod = !source || book.cards.at(*source).date < monthStart;
 
     if (newPeriod) {
-        copyYosanFromPref(book, yosan);
+        copyYosanFromPref(book, yosan, lists.budgetRows);
     } else {
-        copyYosanFromList(book, book.cards.at(*source));
+        copyYosanFromList(book, book.cards.at(*source), lists.budgetRows);
     }
 
     if (source) {
@@ -271,15 +293,19 @@ void calcBody(Book& book, const CalcLists& lists, CreditLedger& ledger) {
         }
     }
     const int yosanLast = std::min(lastUsedRow(yosan), n);
+    std::vector<double> used(static_cast<std::size_t>(n), 0.0);
     for (int row = 1; row <= yosanLast; ++row) {
-        setAmount(yosan, 1, row, tallies[static_cast<std::size_t>(row - 1)]);
-        subFromCell(yosan, 2, row, textToAmount(yosan.cell(1, row)));
+        const auto i = static_cast<std::size_t>(row - 1);
+        std::string text = storedAmountText(tallies[i]);
+        used[i] = textToAmount(text);  // as the cell will read
+        yosan.setCell(1, row, std::move(text));
+        subFromCell(yosan, 2, row, used[i]);
     }
 
     for (int k = 0; k < 4; ++k) {
         if (isNamedAccount(book, k)) dealCredit(book, accountSheet(book, k), spendLast, ledger);
     }
-    calcDayTotals(book);
+    calcDayTotals(book, lists.budgetSums, used);
     storeTheDay(book);
 }
 
@@ -303,7 +329,7 @@ void btnCalcMouseUp(Book& book, bool ctrlOnly) {
             // second store.
             while (!book.cards.curIsLast()) {
                 book.cards.setCurIndex(book.cards.curIndex() + 1);
-                dispTheDayBody(book, book.cards.cur().date);
+                dispTheDayBody(book, book.cards.cur().date, DayDisplayParts::AllButBudget);
                 calcBody(book, lists, ledger);
             }
             ledger.flush();

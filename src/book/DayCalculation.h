@@ -10,6 +10,7 @@
 #include <unordered_map>
 
 #include "book/Book.h"
+#include "book/BudgetRows.h"
 #include "book/Credit.h"
 #include "book/SettingsApply.h"
 
@@ -43,6 +44,8 @@ struct CalcLists {
     CategoryIndex spendingIndex;
     CategoryIndex incomeIndex;
     CategoryIndex accountIndex;
+    BudgetRows budgetRows;  // the budget sheet's rows: the spending list
+    BudgetSumPlan budgetSums;
 };
 
 // The "計算する" button released; ctrlOnly when Ctrl alone was held.

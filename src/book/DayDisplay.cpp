@@ -34,7 +34,7 @@ void dispTheDay(Book& book, Date date) {
     dispTheDayBody(book, date);
 }
 
-void dispTheDayBody(Book& book, Date date) {
+void dispTheDayBody(Book& book, Date date, DayDisplayParts parts) {
     const TIndex& card = book.cards.cur();
 
     book.pnlDay = dateToText(0, date);
@@ -46,7 +46,8 @@ void dispTheDayBody(Book& book, Date date) {
     clearGridCols(book.GridShishutu, 0, 2);
     clearGridCols(book.GridShuNyu, 0, 2);
     clearGridCols(book.GridKoza, 0, 2);
-    clearGridCols(book.GridYosan, 0, 2);
+    const bool budget = parts == DayDisplayParts::All;
+    if (budget) clearGridCols(book.GridYosan, 0, 2);
     clearGridCols(book.GridMatome, 1, 1);
 
     hideAllCombo(book);
@@ -54,7 +55,7 @@ void dispTheDayBody(Book& book, Date date) {
     dispKiroku(card.spendList, book.GridShishutu);
     dispKiroku(card.incomeList, book.GridShuNyu);
     dispKiroku(card.accountList, book.GridKoza);
-    dispYosan(card.budgetList, book.GridYosan);
+    if (budget) dispYosan(card.budgetList, book.GridYosan);
     dispMatome(card.summaryList, book.GridMatome);
 
     book.Memo1 = memoToEditorText(card.memo);

@@ -17,9 +17,16 @@ std::optional<int> findCardIndex(const Book& book, Date date);
 // Makes the card of date current, creating an empty one in date order when
 // there is none, and shows it.
 void dispTheDay(Book& book, Date date);
+enum class DayDisplayParts {
+    All,
+    // The budget sheet is left as it is: for a card about to be calculated,
+    // whose calculation rebuilds that sheet whole.
+    AllButBudget,
+};
+
 // Fills the panels, the sheets and the memo from the current card, whose
 // date is date. A card holding more lines than a sheet has rows grows that
 // sheet, so every stored line is shown and stored again.
-void dispTheDayBody(Book& book, Date date);
+void dispTheDayBody(Book& book, Date date, DayDisplayParts parts = DayDisplayParts::All);
 
 }  // namespace kakeibo

@@ -1,5 +1,8 @@
 #include "book/SheetSums.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "sheets/AmountText.h"
 #include "sheets/SheetOps.h"
 
@@ -7,6 +10,14 @@ namespace kakeibo {
 
 namespace {
 constexpr int kCardCol = 3;
+constexpr double kPlainWholeLimit = 1e15;  // from here on the stored form has an exponent
+}  // namespace
+
+std::string storedAmountText(double amount) {
+    if (amount > -kPlainWholeLimit && amount < kPlainWholeLimit && amount == std::trunc(amount)) {
+        return std::to_string(static_cast<long long>(amount));
+    }
+    return amountToText(amount);
 }
 
 double sumByLabel(const Sheet& sheet, int matchCol, int valueCol, std::string_view label) {
@@ -41,26 +52,35 @@ double sumKozaLabel(const Book& book, const Sheet& sheet, int account, int kind)
 }
 
 void addToCell(Sheet& sheet, int col, int row, double x) {
-    sheet.setCell(col, row, amountToText(textToAmount(sheet.cell(col, row)) + x));
+    sheet.setCell(col, row, storedAmountText(textToAmount(sheet.cell(col, row)) + x));
 }
 
 void subFromCell(Sheet& sheet, int col, int row, double x) {
-    sheet.setCell(col, row, amountToText(textToAmount(sheet.cell(col, row)) - x));
+    sheet.setCell(col, row, storedAmountText(textToAmount(sheet.cell(col, row)) - x));
 }
 
 LabelSums::LabelSums(const Sheet& sheet, int matchCol, int valueCol) {
     const int last = lastUsedRow(sheet);
+    std::vector<std::pair<std::string_view, double>> rows;
+    rows.reserve(static_cast<std::size_t>(std::max(last, 0)));
     for (int row = 1; row <= last; ++row) {
         const std::string& label = sheet.cell(matchCol, row);
-        if (label.empty()) continue;
-        sums_[label] += textToAmount(sheet.cell(valueCol, row));
+        if (!label.empty()) rows.emplace_back(label, textToAmount(sheet.cell(valueCol, row)));
+    }
+    // Rows of one label stay in row order, so each label adds up as
+    // sumByLabel adds it.
+    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [label, value] : rows) {
+        if (sums_.empty() || sums_.back().first != label) sums_.emplace_back(label, 0.0);
+        sums_.back().second += value;
     }
 }
 
 double LabelSums::sum(std::string_view label) const {
     if (label.empty()) return 0;
-    const auto it = sums_.find(std::string(label));
-    return it == sums_.end() ? 0 : it->second;
+    const auto it = std::lower_bound(sums_.begin(), sums_.end(), label,
+                                     [](const auto& entry, std::string_view key) { return entry.first < key; });
+    return it == sums_.end() || it->first != label ? 0 : it->second;
 }
 
 double LabelSums::sumKeys(const Sheet& settings, int keyCol) const {

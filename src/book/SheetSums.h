@@ -4,7 +4,8 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "book/Book.h"
 
@@ -23,13 +24,18 @@ double sumSettlements(const Sheet& kozaSettings, const Sheet& sheet);
 // sumByLabel(sheet, 2, 1, account line label of account and kind).
 double sumKozaLabel(const Book& book, const Sheet& sheet, int account, int kind);
 
+// amountToText with a short way for whole numbers below 10^15, the amounts
+// nearly every cell holds; the text is the same either way.
+std::string storedAmountText(double amount);
+
 // cell := cell + x and cell := cell - x, through the stored text form.
 void addToCell(Sheet& sheet, int col, int row, double x);
 void subFromCell(Sheet& sheet, int col, int row, double x);
 
 // The label sums of one sheet read in a single pass: the same results as
 // the routines above, added in the same order, for callers that ask many
-// labels of one sheet.
+// labels of one sheet. It refers to the sheet's texts: the sheet must not
+// change while it is in use.
 class LabelSums {
 public:
     LabelSums(const Sheet& sheet, int matchCol, int valueCol);
@@ -38,7 +44,9 @@ public:
     double sumSettlements(const Sheet& kozaSettings) const;
 
 private:
-    std::unordered_map<std::string, double> sums_;
+    // (label, sum) sorted by label; a few dozen rows make a sorted vector
+    // quicker than a hash table.
+    std::vector<std::pair<std::string_view, double>> sums_;
 };
 
 }  // namespace kakeibo

@@ -3,8 +3,10 @@
 #include "BookFixture.h"
 #include "book/DayCalculation.h"
 #include "book/DayNavigation.h"
+#include "book/BudgetRows.h"
 #include "book/SheetSums.h"
 #include "book/Stores.h"
+#include "sheets/SheetOps.h"
 
 namespace kakeibo {
 namespace {
@@ -337,10 +339,41 @@ TEST(SheetSums, ReferenceSumsAndTheOnePassSumsAgree) {
     EXPECT_EQ(sumKozaLabel(f.book, k, 1, 1), 300);
     EXPECT_EQ(sumKozaLabel(f.book, k, 0, 1), 0);
 
+    for (double v : {0.0, -0.0, 1.0, -1500.0, 999999999999999.0, -999999999999999.0, 1e15, 0.1 + 0.2, -230.5,
+                     5e-5, 123456789.125}) {
+        EXPECT_EQ(storedAmountText(v), amountToText(v)) << v;
+    }
+
     addToCell(k, 1, 1, 0.5);
     EXPECT_EQ(k.cell(1, 1), "300.5");
     subFromCell(k, 1, 2, 7);  // an empty cell counts as 0
     EXPECT_EQ(k.cell(1, 2), "-7");
+}
+
+TEST(SheetSums, TheBudgetSumPlanAddsAsSumByKeysDoes) {
+    BookFixture f;
+    // Duplicated entries and fractions, where the order of the additions shows.
+    f.book.GridSetGenkinOut.setCell(0, 4, "食費");
+    f.book.GridSetKoza0.setCell(0, 2, "日用品");
+    f.book.GridSetKoza0.setCell(3, 2, "Xカード");
+    Sheet& y = f.book.GridYosan;
+    setKamokuToGrid(f.book, y, 0);
+    const double values[] = {0.1, 0.7, 1e16, 0.2, 0.3, 3.3, 1e-3};
+    for (int row = 1; row <= lastUsedRow(y); ++row) y.setCell(1, row, amountToText(values[row % 7] * row));
+
+    const BudgetRows rows = BudgetRows::ofSheet(y);
+    const BudgetSumPlan plan(f.book, rows);
+    std::vector<double> used;
+    for (int row = 1; row <= rows.count(); ++row) used.push_back(textToAmount(y.cell(1, row)));
+    EXPECT_EQ(BudgetSumPlan::sum(plan.cash, used), sumByKeys(f.book.GridSetGenkinOut, 0, y, 0));
+    EXPECT_EQ(BudgetSumPlan::sum(plan.debit[0], used), sumByKeys(f.book.GridSetKoza0, 0, y, 0));
+    EXPECT_EQ(BudgetSumPlan::sum(plan.card[0], used), sumByKeys(f.book.GridSetKoza0, 3, y, 0));
+    EXPECT_EQ(BudgetSumPlan::sum(plan.settlement[0], used), sumSettlements(f.book.GridSetKoza0, y));
+    EXPECT_EQ(BudgetSumPlan::sum(plan.cashToSavings, used), sumByLabel(y, 0, 1, "現金から貯金"));
+    EXPECT_TRUE(plan.debit[2].empty());
+    EXPECT_EQ(rows.firstRow("食費"), 1);
+    EXPECT_EQ(rows.firstRow("食費", 4), 1);
+    EXPECT_EQ(rows.firstRow(""), std::nullopt);
 }
 
 }  // namespace
