@@ -28,6 +28,7 @@ void writeSheetRecord(BinaryWriter& out, const SheetRecord* sheet) {
     const std::int32_t cols = sheet->cols < 0 ? 0 : sheet->cols;
     out.writeInt(rows);
     out.writeInt(cols);
+    if (cols == 0) return;  // no cells, however many rows: do not walk them
     for (std::int32_t r = 1; r < rows; ++r) {
         for (std::int32_t k = 0; k < cols; ++k) out.writeStr(sheet->text(k, r));
     }

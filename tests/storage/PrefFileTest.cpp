@@ -228,6 +228,8 @@ TEST(PrefFile, AbsurdSheetSizesAreReadErrors) {
     ASSERT_EQ(decodePrefFile(fileWithSheet(0x7FFFFFFF, 0), read), ReadOutcome::Ok);
     EXPECT_EQ(read.genkinOut->rows, 0x7FFFFFFF);
     EXPECT_TRUE(read.genkinOut->cells.empty());
+    // Writing it again does not walk the two billion empty rows.
+    EXPECT_EQ(encodePrefFile(read), fileWithSheet(0x7FFFFFFF, 0));
 }
 
 TEST(PrefFile, LoadReportsVersionAndFaults) {
