@@ -57,6 +57,18 @@ void foldInto(std::string& out, std::string_view text) {
     }
 }
 
+// What a card about to be calculated needs on the sheets, after the card
+// just calculated before it: that one is its source, so the calculation
+// overwrites all of the budget sheet and, when the source has every summary
+// row, all of the summary sheet as well.
+DayDisplayParts partsToShowBeforeCalculation(const Book& book, const TIndex& source) {
+    const TIndex& next = book.cards.cur();
+    const bool summaryRewritten = source.summaryCount() >= kLastMatomeRow &&
+                                  next.summaryCount() <= kLastMatomeRow &&
+                                  book.GridMatome.rowCount() == kLastMatomeRow + 1;
+    return summaryRewritten ? DayDisplayParts::EntriesAndMemo : DayDisplayParts::AllButBudget;
+}
+
 struct WaitBox {
     WaitBox(UiPort& ui, std::string_view text) : ui(ui) { ui.showWait(std::string(text)); }
     ~WaitBox() { ui.hideWait(); }
@@ -328,8 +340,9 @@ void btnCalcMouseUp(Book& book, bool ctrlOnly) {
             // Each card was stored by its calculation, so moving on needs no
             // second store.
             while (!book.cards.curIsLast()) {
+                const TIndex& done = book.cards.cur();
                 book.cards.setCurIndex(book.cards.curIndex() + 1);
-                dispTheDayBody(book, book.cards.cur().date, DayDisplayParts::AllButBudget);
+                dispTheDayBody(book, book.cards.cur().date, partsToShowBeforeCalculation(book, done));
                 calcBody(book, lists, ledger);
             }
             ledger.flush();

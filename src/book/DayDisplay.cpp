@@ -9,6 +9,21 @@
 
 namespace kakeibo {
 
+namespace {
+
+// Empties the columns of every data row, as clearGridCols does; rows below
+// the last used row are empty already and are not visited.
+void clearUsedRows(Sheet& sheet, int firstCol, int lastCol) {
+    const int last = std::min(lastUsedRow(sheet), sheet.rowCount() - 1);
+    for (int row = 1; row <= last; ++row) {
+        for (int col = firstCol; col <= lastCol; ++col) {
+            if (!sheet.cell(col, row).empty()) sheet.setCell(col, row, std::string());
+        }
+    }
+}
+
+}  // namespace
+
 std::optional<int> findCardIndex(const Book& book, Date date) {
     const CardList& cards = book.cards;
     if (cards.empty()) return std::nullopt;
@@ -43,12 +58,13 @@ void dispTheDayBody(Book& book, Date date, DayDisplayParts parts) {
                    std::to_string(book.cards.size());
     book.pnlToShonichi = std::to_string(getDaysToShonichi(date, book.shonichi()));
 
-    clearGridCols(book.GridShishutu, 0, 2);
-    clearGridCols(book.GridShuNyu, 0, 2);
-    clearGridCols(book.GridKoza, 0, 2);
     const bool budget = parts == DayDisplayParts::All;
-    if (budget) clearGridCols(book.GridYosan, 0, 2);
-    clearGridCols(book.GridMatome, 1, 1);
+    const bool summary = parts != DayDisplayParts::EntriesAndMemo;
+    clearUsedRows(book.GridShishutu, 0, 2);
+    clearUsedRows(book.GridShuNyu, 0, 2);
+    clearUsedRows(book.GridKoza, 0, 2);
+    if (budget) clearUsedRows(book.GridYosan, 0, 2);
+    if (summary) clearUsedRows(book.GridMatome, 1, 1);
 
     hideAllCombo(book);
 
@@ -56,7 +72,7 @@ void dispTheDayBody(Book& book, Date date, DayDisplayParts parts) {
     dispKiroku(card.incomeList, book.GridShuNyu);
     dispKiroku(card.accountList, book.GridKoza);
     if (budget) dispYosan(card.budgetList, book.GridYosan);
-    dispMatome(card.summaryList, book.GridMatome);
+    if (summary) dispMatome(card.summaryList, book.GridMatome);
 
     book.Memo1 = memoToEditorText(card.memo);
 }

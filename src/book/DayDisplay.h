@@ -19,9 +19,13 @@ std::optional<int> findCardIndex(const Book& book, Date date);
 void dispTheDay(Book& book, Date date);
 enum class DayDisplayParts {
     All,
-    // The budget sheet is left as it is: for a card about to be calculated,
-    // whose calculation rebuilds that sheet whole.
+    // For a card about to be calculated: its calculation rebuilds the budget
+    // sheet whole, so that sheet is left as it is.
     AllButBudget,
+    // The same, and the summary sheet too, for a calculation that rewrites
+    // every one of its rows (a source card with all summary rows, and a card
+    // with no more rows than the sheet).
+    EntriesAndMemo,
 };
 
 // Fills the panels, the sheets and the memo from the current card, whose

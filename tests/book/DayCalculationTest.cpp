@@ -378,3 +378,59 @@ TEST(SheetSums, TheBudgetSumPlanAddsAsSumByKeysDoes) {
 
 }  // namespace
 }  // namespace kakeibo
+
+namespace kakeibo {
+namespace {
+
+using namespace test;
+
+// A book whose cards hold what files can bring: summary rows fewer or more
+// than the sheet has, budget rows of other settings, never-calculated cards.
+void fillOddBook(BookFixture& f) {
+    for (int day = 1; day <= 12; ++day) {
+        f.show(2026, 11, 20 + day <= 30 ? 20 + day : day);
+    }
+    CardList& cards = f.book.cards;
+    for (int i = 0; i < cards.size(); ++i) {
+        TIndex& card = cards.at(i);
+        card.spendList = {{"a", "食費", 100.0 * (i + 1)}, {"b", i % 3 ? "Xカード" : "決済 ＿ Xカード", 50.5},
+                          {"c", "", 7}};
+        card.incomeList = {{"", "お小遣い", 1000}};
+        card.accountList = {{"", "ひかり銀行 ＿ 引出", 0.25 * i}};
+        if (i % 4 == 1) {
+            card.budgetList = {{"食費", 1, 2}, {"古い科目", 3, 4}};
+            for (int r = 0; r < (i == 5 ? 25 : 5); ++r) card.summaryList.push_back({"x", 1000.0 + r});
+        }
+    }
+}
+
+TEST(DayCalculation, TheCtrlRunEqualsCalculatingEveryCardInTurn) {
+    BookFixture byRun;
+    BookFixture oneByOne;
+    for (BookFixture* f : {&byRun, &oneByOne}) {
+        f->book.GridSetSonota.setCell(1, 1, "25");
+        fillOddBook(*f);
+        dispTheDay(f->book, f->book.cards.first().date);
+    }
+    btnCalcMouseUp(byRun.book, true);
+    for (int i = 0; i < oneByOne.book.cards.size(); ++i) {
+        dispTheDay(oneByOne.book, oneByOne.book.cards.at(i).date);
+        btnCalcMouseUp(oneByOne.book, false);
+    }
+    dispTheDay(oneByOne.book, oneByOne.book.cards.first().date);
+
+    ASSERT_EQ(byRun.book.cards.size(), oneByOne.book.cards.size());
+    for (int i = 0; i < byRun.book.cards.size(); ++i) {
+        EXPECT_TRUE(byRun.book.cards.at(i) == oneByOne.book.cards.at(i)) << "card " << i;
+    }
+    for (int row = 0; row < oneByOne.book.GridCredit.rowCount(); ++row) {
+        for (int col = 0; col < 9; ++col) {
+            EXPECT_EQ(byRun.book.GridCredit.cell(col, row), oneByOne.book.GridCredit.cell(col, row)) << row;
+        }
+    }
+    EXPECT_EQ(byRun.book.GridCredit.rowCount(), oneByOne.book.GridCredit.rowCount());
+    EXPECT_EQ(byRun.book.cards.at(5).summaryCount(), 25);  // rows beyond the sheet's are kept
+}
+
+}  // namespace
+}  // namespace kakeibo
