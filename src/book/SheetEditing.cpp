@@ -50,6 +50,17 @@ bool limitOnlyNumeric(char32_t key, std::string_view cellText, int caretPosition
     return false;
 }
 
+bool needsNumericFilter(const Sheet& sheet, int col, int row) {
+    static constexpr std::array<std::string_view, 13> kAmountKeySheets = {
+        "GridShishutu",    "GridShuNyu",      "GridKoza",        "GridSetGenkinOut", "GridSetKoza0",
+        "GridSetKoza1",    "GridSetKoza2",    "GridSetKoza3",    "GridShokiGenkin",  "GridShokiKoza",
+        "GridShokiChokin", "GridSetRowNum",   "GridSetTax"};
+    const std::string_view name = sheet.name();
+    if (name == "GridSetChokin" || name == "GridSetSonota") return row == 1;
+    if (std::find(kAmountKeySheets.begin(), kAmountKeySheets.end(), name) == kAmountKeySheets.end()) return false;
+    return isAmountColumn(sheet, col);
+}
+
 void insertGridLine(Sheet& sheet) {
     const auto rect = editableLines(sheet);
     if (!rect) return;
@@ -119,6 +130,13 @@ bool isLineEditGrid(std::string_view controlName) {
 
 Sheet* getActiveGrid(Book& book, std::string_view focusedControlName) {
     return isLineEditGrid(focusedControlName) ? book.sheet(focusedControlName) : nullptr;
+}
+
+CategoryCombo categoryComboOf(const Sheet& sheet) {
+    if (sheet.name() == "GridShishutu") return CategoryCombo::Shishutu;
+    if (sheet.name() == "GridShuNyu") return CategoryCombo::ShuNyu;
+    if (sheet.name() == "GridKoza") return CategoryCombo::Koza;
+    return CategoryCombo::None;
 }
 
 void gridSelectCellCommon(ComboState& state, CategoryCombo combo, int col, int row) {

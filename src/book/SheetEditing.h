@@ -36,6 +36,10 @@ CellPos moveToNextCell(Sheet& sheet);
 // Backspace pass; "." only while the text has none; "-" only at the start
 // of a text that has none. Nothing is typed in front of a minus sign.
 bool limitOnlyNumeric(char32_t key, std::string_view cellText, int caretPosition);
+// Whether keys typed into cell (col, row) of the sheet go through that
+// filter: the amount columns of the entry, cash, account, initial-value,
+// line-count and tax sheets, and row 1 of the savings and "other" settings.
+bool needsNumericFilter(const Sheet& sheet, int col, int row);
 
 // Inserts an empty line at the selection's top row within its columns,
 // pushing the lines below down; a sheet whose last row is in use grows by
@@ -66,6 +70,10 @@ bool popLineDeleteClick(Book& book, Sheet* activeGrid, int clickScreenX, int cli
 bool isLineEditGrid(std::string_view controlName);
 // The sheet of the focused control when it takes those commands, else nullptr.
 Sheet* getActiveGrid(Book& book, std::string_view focusedControlName);
+
+// The category list that serves column 2 of a sheet: the three entry
+// sheets have one each; None for every other sheet.
+CategoryCombo categoryComboOf(const Sheet& sheet);
 
 // A cell of an entry sheet became selected: column 2 opens that sheet's
 // category list over it, any other column closes all lists.

@@ -38,6 +38,23 @@ TEST(SheetEditing, AmountKeyFilter) {
     EXPECT_TRUE(limitOnlyNumeric(U'3', "-50", 1));
 }
 
+TEST(SheetEditing, WhichCellsFilterKeysAndWhichSheetsHaveAList) {
+    BookFixture f;
+    EXPECT_TRUE(needsNumericFilter(f.book.GridShishutu, 1, 3));
+    EXPECT_FALSE(needsNumericFilter(f.book.GridShishutu, 0, 3));
+    EXPECT_TRUE(needsNumericFilter(f.book.GridSetKoza2, 4, 1));
+    EXPECT_FALSE(needsNumericFilter(f.book.GridSetKoza2, 2, 1));  // the narrow debit day is free
+    EXPECT_TRUE(needsNumericFilter(f.book.GridSetSonota, 1, 1));
+    EXPECT_FALSE(needsNumericFilter(f.book.GridSetSonota, 1, 2));  // the user's name
+    EXPECT_TRUE(needsNumericFilter(f.book.GridSetChokin, 0, 1));
+    EXPECT_FALSE(needsNumericFilter(f.book.GridCredit, 4, 1));
+    EXPECT_FALSE(needsNumericFilter(f.book.GridSetGenkinIn, 0, 1));
+
+    EXPECT_EQ(categoryComboOf(f.book.GridKoza), CategoryCombo::Koza);
+    EXPECT_EQ(categoryComboOf(f.book.GridShuNyu), CategoryCombo::ShuNyu);
+    EXPECT_EQ(categoryComboOf(f.book.GridCredit), CategoryCombo::None);
+}
+
 TEST(SheetEditing, InsertGrowsAFullSheetAndDropsATrailingBlankRow) {
     BookFixture f;
     Sheet& s = f.book.GridShuNyu;
