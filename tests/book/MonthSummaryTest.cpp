@@ -102,6 +102,24 @@ TEST_F(MonthSummaryTest, CardPurchasesCountWhenSettled) {
     EXPECT_EQ(book.GridMonthMatome.cell(1, 2), "7000");
 }
 
+TEST_F(MonthSummaryTest, UnnamedAccountsCountNothingAndNamedOnesArePacked) {
+    // Account 0 has lost its name but kept a debit category that is also a
+    // cash category; account 1 is named.
+    book.GridSetKoza0.setCell(0, 1, "食費");
+    book.EditBank[1] = "B信金";
+    book.GridSetKoza1.setCell(0, 1, "家賃");
+    card(2000, 12, 5).spendList = {line("食費", 1000), line("家賃", 60000)};
+
+    sumMonthOf(dayOf(2000, 12, 1));
+    EXPECT_EQ(sumCell(1), 61000);  // 食費 once, as cash
+    EXPECT_EQ(sumCell(5), -1000);
+    EXPECT_EQ(sumCell(6), -60000);
+    EXPECT_EQ(book.GridMonthMatome.cell(0, 4), "B信金　支出合計");
+    EXPECT_EQ(book.GridMonthMatome.cell(1, 4), "60000");
+    EXPECT_EQ(book.GridMonthMatome.cell(1, 5), "0");
+    EXPECT_EQ(book.GridMonthMatome.cell(1, 2), "60000");
+}
+
 TEST_F(MonthSummaryTest, CashToSavingsIsSpendingThatKeepsTheMoney) {
     card(2000, 12, 3).spendList = {line("現金から貯金", 10000)};
     sumMonthOf(dayOf(2000, 12, 1));
