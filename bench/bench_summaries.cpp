@@ -43,12 +43,14 @@ public:
 
 // The generated book's categories: cash, two banks' debits and their cards.
 constexpr std::array<const char*, 31> kCash = {
-    "食費", "外食費", "日用品", "美容", "交通費", "ガソリン", "駐車場", "新聞", "医療費", "薬代", "教育費",
-    "習い事", "書籍", "趣味", "娯楽", "交際費", "贈答", "冠婚葬祭", "お小遣い", "ペット", "園芸", "家具",
-    "修繕", "税金", "年金", "寄付", "雑費", "子供用品", "嗜好品", "特別費", "水道代"};
+    "食費",   "外食費",   "日用品",   "美容",     "交通費", "ガソリン", "駐車場", "新聞",
+    "医療費", "薬代",     "教育費",   "習い事",   "書籍",   "趣味",     "娯楽",   "交際費",
+    "贈答",   "冠婚葬祭", "お小遣い", "ペット",   "園芸",   "家具",     "修繕",   "税金",
+    "年金",   "寄付",     "雑費",     "子供用品", "嗜好品", "特別費",   "水道代"};
 constexpr std::array<const char*, 5> kIncome = {"給与", "賞与", "その他", "利息", "返金"};
 
-void setAccount(Sheet& sheet, std::initializer_list<const char*> debits, std::initializer_list<const char*> cards) {
+void setAccount(Sheet& sheet, std::initializer_list<const char*> debits,
+                std::initializer_list<const char*> cards) {
     int row = 1;
     for (const char* debit : debits) {
         sheet.setCell(0, row, debit);

@@ -161,8 +161,8 @@ void btnGoThisMonthClick(Book& book) {
 void btnGoAnyMonthClick(Book& book) {
     const YearMonthResult answer = book.ui().askYearMonth(true);
     if (!answer.ok) return;
-    const auto key = (answer.month >= 1 && answer.month <= 12) ? makeDate(answer.year, answer.month, 1)
-                                                               : std::nullopt;
+    const auto key =
+        (answer.month >= 1 && answer.month <= 12) ? makeDate(answer.year, answer.month, 1) : std::nullopt;
     if (!key) {
         msgDateError(book.ui());
         return;
@@ -289,7 +289,8 @@ void monthTotals(Book& book) {
     const long double totalSpend = cashOut + toSavings + debitAll + savingsAll + settleAll;
     const long double totalIncome = cashIn + incomeAll + fromSavings;
     const long double cash = openCash + cashIn + fromSavings + withdrawAll - cashOut - toSavings - depositAll;
-    const long double accounts = openAccounts + incomeAll + depositAll - debitAll - settleAll - savingsAll - withdrawAll;
+    const long double accounts =
+        openAccounts + incomeAll + depositAll - debitAll - settleAll - savingsAll - withdrawAll;
     const long double household = cash + accounts;
     sum.setCell(kColSpend, 1, amountToTextL(totalSpend));
     sum.setCell(kColIncome, 1, amountToTextL(totalIncome));

@@ -77,9 +77,15 @@ OutputMenuItems Output1Click(Page page, SubPage subPage) {
 
 // --- names and headings ----------------------------------------------------------
 
-std::string weekExportName(const Book& book) { return "W" + book.pnlYearWeek + "-" + book.pnlWeekWeek + ".txt"; }
-std::string weekExportHeading(const Book& book) { return book.pnlYearWeek + "年　第" + book.pnlWeekWeek + "週"; }
-std::string monthExportName(const Book& book) { return "M" + book.pnlYearSum + "-" + book.pnlMonthSum + ".txt"; }
+std::string weekExportName(const Book& book) {
+    return "W" + book.pnlYearWeek + "-" + book.pnlWeekWeek + ".txt";
+}
+std::string weekExportHeading(const Book& book) {
+    return book.pnlYearWeek + "年　第" + book.pnlWeekWeek + "週";
+}
+std::string monthExportName(const Book& book) {
+    return "M" + book.pnlYearSum + "-" + book.pnlMonthSum + ".txt";
+}
 std::string monthExportHeading(const Book& book) { return book.pnlYearSum + "年 " + book.pnlMonthSum + "月"; }
 std::string yearExportName(const Book& book) { return "Y" + book.pnlYearYear + ".txt"; }
 std::string yearExportHeading(const Book& book) { return book.pnlYearYear + "年"; }

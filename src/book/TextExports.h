@@ -23,9 +23,18 @@ enum class Page { TabInput, TabStat, TabSetting, TabCredit, TabMemo };
 // The sub-page shown on the visible page (None for pages without sub-pages).
 enum class SubPage {
     None,
-    TabWeek, TabMonth, TabYear,                          // summaries
-    TabGenkin, TabAccount, TabShokichi, TabOthers,       // settings
-    TabOboe, TabMemoIchiran,                             // memo
+    // summaries
+    TabWeek,
+    TabMonth,
+    TabYear,
+    // settings
+    TabGenkin,
+    TabAccount,
+    TabShokichi,
+    TabOthers,
+    // memo
+    TabOboe,
+    TabMemoIchiran,
 };
 
 struct OutputMenuItems {
@@ -57,13 +66,13 @@ inline constexpr const char* kOboeTitle = "覚え書きを保存";
 inline constexpr const char* kOboeFileName = "Oboegaki.txt";
 inline constexpr const char* kMemoTitle = "メモ一覧を保存";
 
-std::string weekExportName(const Book& book);     // W2000-52.txt
-std::string weekExportHeading(const Book& book);  // 2000年　第52週
-std::string monthExportName(const Book& book);    // M2000-12.txt
-std::string monthExportHeading(const Book& book); // 2000年 12月
-std::string yearExportName(const Book& book);     // Y2000.txt
-std::string yearExportHeading(const Book& book);  // 2000年
-std::string memoExportName(const Book& book);     // Memo12月.txt
+std::string weekExportName(const Book& book);      // W2000-52.txt
+std::string weekExportHeading(const Book& book);   // 2000年　第52週
+std::string monthExportName(const Book& book);     // M2000-12.txt
+std::string monthExportHeading(const Book& book);  // 2000年 12月
+std::string yearExportName(const Book& book);      // Y2000.txt
+std::string yearExportHeading(const Book& book);   // 2000年
+std::string memoExportName(const Book& book);      // Memo12月.txt
 
 // --- the pieces of the files (UTF-8 text, CR LF line ends) ---------------------
 

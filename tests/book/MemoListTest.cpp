@@ -1,8 +1,7 @@
-#include "book/MemoList.h"
-
 #include <gtest/gtest.h>
 
 #include "SummaryFixture.h"
+#include "book/MemoList.h"
 
 namespace kakeibo {
 namespace {

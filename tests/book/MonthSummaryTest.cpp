@@ -1,8 +1,7 @@
-#include "book/MonthSummary.h"
-
 #include <gtest/gtest.h>
 
 #include "SummaryFixture.h"
+#include "book/MonthSummary.h"
 #include "book/Stores.h"
 #include "sheets/AmountText.h"
 #include "sheets/SheetOps.h"
@@ -89,12 +88,12 @@ TEST_F(MonthSummaryTest, CardPurchasesCountWhenSettled) {
     EXPECT_EQ(used("決済 ＿ Aカード"), "3000");
     EXPECT_EQ(used("A銀行 ＿ 貯金"), "4000");
     EXPECT_EQ(book.GridMonthShishutu.cell(2, rowOf(book.GridMonthShishutu, "決済 ＿ Aカード")), "8000");
-    EXPECT_EQ(sumCell(1), 7000);           // settlement and savings; the purchase is not spending
+    EXPECT_EQ(sumCell(1), 7000);  // settlement and savings; the purchase is not spending
     EXPECT_EQ(sumCell(2), 200000);
-    EXPECT_EQ(sumCell(5), 10000);          // the withdrawal came into cash
+    EXPECT_EQ(sumCell(5), 10000);  // the withdrawal came into cash
     EXPECT_EQ(sumCell(6), 200000 - 3000 - 4000 - 10000);
     EXPECT_EQ(sumCell(9), 4000);
-    EXPECT_EQ(sumCell(10), 2000);          // 5,000 bought, 3,000 paid
+    EXPECT_EQ(sumCell(10), 2000);  // 5,000 bought, 3,000 paid
     // The account's own lines, packed from row 4.
     EXPECT_EQ(book.GridMonthMatome.cell(0, 4), "A銀行　支出合計");
     EXPECT_EQ(book.GridMonthMatome.cell(1, 4), "7000");

@@ -41,7 +41,8 @@ protected:
         }
     }
     void setCashIncome(const std::vector<std::string>& names) {
-        for (std::size_t i = 0; i < names.size(); ++i) book.GridSetGenkinIn.setCell(0, static_cast<int>(i) + 1, names[i]);
+        for (std::size_t i = 0; i < names.size(); ++i)
+            book.GridSetGenkinIn.setCell(0, static_cast<int>(i) + 1, names[i]);
     }
     // Applies the settings (the income rows come from the drop-down list) and
     // forgets the beep.

@@ -1,10 +1,9 @@
-#include "book/TextExports.h"
-
 #include <gtest/gtest.h>
 
 #include "SummaryFixture.h"
 #include "book/MemoList.h"
 #include "book/MonthSummary.h"
+#include "book/TextExports.h"
 #include "book/WeekYearSummary.h"
 #include "storage/Cp932.h"
 #include "support/TempDir.h"
@@ -60,12 +59,14 @@ TEST_F(TextExportsTest, DailyRecordsOfARangeBetweenCards) {
 
     const std::string path = dir.file("hibi.txt");
     ui.pushSaveFileName(path);
-    EXPECT_EQ(btnSaveHibiClick(book, HibiFields{"2000", "1", " 6", "2000", "1", "15"}), HibiDialogOutcome::Close);
+    EXPECT_EQ(btnSaveHibiClick(book, HibiFields{"2000", "1", " 6", "2000", "1", "15"}),
+              HibiDialogOutcome::Close);
     EXPECT_EQ(ui.saveRequests().at(0).title, "日々の記録を保存");
     EXPECT_EQ(ui.saveRequests().at(0).initialFile, "HibiKiro.txt");
     EXPECT_EQ(ui.saveRequests().at(0).filterIndex, 3);
-    EXPECT_EQ(ui.saveRequests().at(0).filter,
-              "みらぶの家計簿データファイル|*.mrb|みらぶの家計簿データ設定ファイル|*.prf|テキストファイル|*.txt");
+    EXPECT_EQ(
+        ui.saveRequests().at(0).filter,
+        "みらぶの家計簿データファイル|*.mrb|みらぶの家計簿データ設定ファイル|*.prf|テキストファイル|*.txt");
     // A card without income lines: "収入" is followed by "口座管理" at once;
     // the comma inside the category is written as it stands.
     const std::string expected = cp932(
@@ -104,9 +105,12 @@ TEST_F(TextExportsTest, DailyRecordsDialogChecksItsFields) {
     EXPECT_EQ(hibiYearItems().back(), "2005");
     EXPECT_EQ(hibiDayItems().size(), 31u);
 
-    EXPECT_EQ(btnSaveHibiClick(book, HibiFields{"2000", "1.5", "5", "2000", "1", "5"}), HibiDialogOutcome::KeepOpen);
-    EXPECT_EQ(btnSaveHibiClick(book, HibiFields{"2000", "1", "5", "2000", "2", "30"}), HibiDialogOutcome::KeepOpen);
-    EXPECT_EQ(btnSaveHibiClick(book, HibiFields{"", "1", "5", "2000", "1", "5"}), HibiDialogOutcome::KeepOpen);
+    EXPECT_EQ(btnSaveHibiClick(book, HibiFields{"2000", "1.5", "5", "2000", "1", "5"}),
+              HibiDialogOutcome::KeepOpen);
+    EXPECT_EQ(btnSaveHibiClick(book, HibiFields{"2000", "1", "5", "2000", "2", "30"}),
+              HibiDialogOutcome::KeepOpen);
+    EXPECT_EQ(btnSaveHibiClick(book, HibiFields{"", "1", "5", "2000", "1", "5"}),
+              HibiDialogOutcome::KeepOpen);
     EXPECT_EQ(ui.texts(), std::vector<std::string>(3, "日付が正しく処理されませんでした"));
     EXPECT_TRUE(ui.saveRequests().empty());
 
@@ -122,11 +126,13 @@ TEST_F(TextExportsTest, WeeklyExportOfAnEmptyWeek) {
     mnuSaveTabSepWeekClick(book);
     EXPECT_EQ(ui.saveRequests().at(0).title, "表示中の週間集計を保存");
     EXPECT_EQ(ui.saveRequests().at(0).initialFile, "W2000-51.txt");
-    EXPECT_EQ(dir.read("week.txt"),
-              cp932("2000年　第51週\r\n"
-                    "支　　　出,12/10（日）,12/11（月）,12/12（火）,12/13（水）,12/14（木）,12/15（金）,12/16（土）,\r\n"
-                    "\r\n\r\n"
-                    "収　　　入,12/10（日）,12/11（月）,12/12（火）,12/13（水）,12/14（木）,12/15（金）,12/16（土）,\r\n"));
+    EXPECT_EQ(
+        dir.read("week.txt"),
+        cp932(
+            "2000年　第51週\r\n"
+            "支　　　出,12/10（日）,12/11（月）,12/12（火）,12/13（水）,12/14（木）,12/15（金）,12/16（土）,\r\n"
+            "\r\n\r\n"
+            "収　　　入,12/10（日）,12/11（月）,12/12（火）,12/13（水）,12/14（木）,12/15（金）,12/16（土）,\r\n"));
 }
 
 TEST_F(TextExportsTest, YearlyExportSkipsTotalAndAverageColumns) {
@@ -135,10 +141,12 @@ TEST_F(TextExportsTest, YearlyExportSkipsTotalAndAverageColumns) {
     book.months.cur().spendList = {TYosan{"食費", 1200, 0}};
     dispTheWY(book, kYearMode, book.today());
     btnSumYearClick(book);
-    const std::string text = sumTableText(yearExportHeading(book), book.GridYearShishutsu, book.GridYearShuNyu);
+    const std::string text =
+        sumTableText(yearExportHeading(book), book.GridYearShishutsu, book.GridYearShuNyu);
     EXPECT_EQ(yearExportName(book), "Y2000.txt");
-    const std::string head = "2000年\r\n支　　　出,1 月 ,2 月 ,3 月 ,4 月 ,5 月 ,6 月 ,7 月 ,8 月 ,9 月 ,10 月 ,"
-                             "11 月 ,12 月 ,\r\n";
+    const std::string head =
+        "2000年\r\n支　　　出,1 月 ,2 月 ,3 月 ,4 月 ,5 月 ,6 月 ,7 月 ,8 月 ,9 月 ,10 月 ,"
+        "11 月 ,12 月 ,\r\n";
     EXPECT_EQ(text.substr(0, head.size()), head);
     EXPECT_NE(text.find("\r\n食費,,,,,,,,,,,,1200,\r\n"), std::string::npos);
 }

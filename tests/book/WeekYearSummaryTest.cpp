@@ -1,9 +1,8 @@
-#include "book/WeekYearSummary.h"
-
 #include <gtest/gtest.h>
 
 #include "SummaryFixture.h"
 #include "book/MonthSummary.h"
+#include "book/WeekYearSummary.h"
 #include "sheets/AmountText.h"
 
 namespace kakeibo {
@@ -26,13 +25,13 @@ protected:
 };
 
 TEST_F(WeekYearSummaryTest, WeekSumsItsDaysWithTotalsAndAverages) {
-    card(2000, 12, 2).spendList = {line("食費", 999)};  // the Saturday before: the very first card
+    card(2000, 12, 2).spendList = {line("食費", 999)};   // the Saturday before: the very first card
     card(2000, 12, 4).spendList = {line("食費", 3000)};  // Monday
     card(2000, 12, 4).accountList = {line("A銀行 ＿ 貯金", 5000)};
     card(2000, 12, 5).spendList = {line("食費", 500), line("日用品", -500)};  // Tuesday nets to zero
-    card(2000, 12, 6).spendList = {line("食費", 1000)};  // Wednesday
+    card(2000, 12, 6).spendList = {line("食費", 1000)};                       // Wednesday
     card(2000, 12, 6).incomeList = {line("給与", 250000)};
-    card(2000, 12, 10).spendList = {line("食費", 7)};   // the next Sunday
+    card(2000, 12, 10).spendList = {line("食費", 7)};  // the next Sunday
 
     dispTheWY(book, kWeekMode, dayOf(2000, 12, 6));
     btnSumWeekClick(book);
@@ -113,7 +112,8 @@ TEST_F(WeekYearSummaryTest, WeekCursorsAreMadeOncePerWeekInDateOrder) {
     btnGoAnyWeekClick(book);
     ui.pushCalendar(CalendarResult{true, 2000, 2, 0});
     btnGoAnyWeekClick(book);
-    EXPECT_EQ(ui.texts(), (std::vector<std::string>{"日付が正しく処理されませんでした", "日付が正しく処理されませんでした"}));
+    EXPECT_EQ(ui.texts(), (std::vector<std::string>{"日付が正しく処理されませんでした",
+                                                    "日付が正しく処理されませんでした"}));
     btnGoAnyWeekClick(book);  // cancelled
     EXPECT_EQ(book.weeks.size(), 2);
 
@@ -132,7 +132,7 @@ TEST_F(WeekYearSummaryTest, WeekCursorsAreMadeOncePerWeekInDateOrder) {
 
 TEST_F(WeekYearSummaryTest, YearTakesTheMonthNamedJanuaryFromDecember) {
     setFirstDay(16);
-    card(2000, 11, 20).spendList = {line("食費", 777)};  // named December 2000
+    card(2000, 11, 20).spendList = {line("食費", 777)};   // named December 2000
     card(2000, 12, 20).spendList = {line("食費", 5000)};  // named January 2001
     dispTheMonth(book, getMonthKey(dayOf(2000, 11, 20), 16));
     btnSumMonthClick(book);
