@@ -88,9 +88,11 @@ std::string foldCase(std::string_view text) {
 
 CategoryIndex::CategoryIndex(const ItemList& items) {
     for (std::size_t i = 0; i < items.size(); ++i) first_.emplace(foldCase(items[i]), static_cast<int>(i));
+    for (const std::string& item : items) exact_.emplace(item, first_.at(foldCase(item)));
 }
 
-std::optional<int> CategoryIndex::find(std::string_view text) const {
+std::optional<int> CategoryIndex::find(const std::string& text) const {
+    if (const auto exact = exact_.find(text); exact != exact_.end()) return exact->second;
     const auto it = first_.find(foldCase(text));
     if (it == first_.end()) return std::nullopt;
     return it->second;
@@ -99,7 +101,17 @@ std::optional<int> CategoryIndex::find(std::string_view text) const {
 CalcLists::CalcLists(const Book& book)
     : spending(makeShishutuList(book, 0)), income(makeShuNyuList(book)), account(makeKozaList(book)),
       spendingIndex(spending), incomeIndex(income), accountIndex(account), budgetRows(spending),
-      budgetSums(book, budgetRows) {}
+      budgetSums(book, budgetRows) {
+    for (int k = 0; k < 4; ++k) {
+        if (!isNamedAccount(book, k)) continue;
+        const Sheet& settings = accountSheet(book, k);
+        const int last = lastUsedRow(settings);
+        for (int row = 1; row <= last; ++row) {
+            const std::string& card = settings.cell(kCardCol, row);
+            if (!card.empty()) cardCategories[static_cast<std::size_t>(k)].push_back(card);
+        }
+    }
+}
 
 void checkKamokuInput(Book& book, const Sheet& sheet, const CategoryIndex& items, std::string_view prefix) {
     const int last = lastUsedRow(sheet);
@@ -266,9 +278,15 @@ void calcBody(Book& book, const CalcLists& lists, CreditLedger& ledger) {
     checkKamokuInput(book, book.GridShuNyu, lists.incomeIndex, "収入の ");
     checkKamokuInput(book, book.GridKoza, lists.accountIndex, "口座の ");
 
-    clearGridCols(yosan, 0, 2);
+    // Column 0 is about to hold the spending list row for row, so only the
+    // texts that differ are written; clearing it first would change nothing.
+    clearGridCols(yosan, 1, 2);
     setupMatomeGrid(book);
-    setKamokuToGrid(yosan, lists.spending);
+    yosan.setRowCount(n + 1);
+    for (int row = 1; row <= n; ++row) {
+        const std::string& item = lists.spending[static_cast<std::size_t>(row - 1)];
+        if (yosan.cell(0, row) != item) yosan.setCell(0, row, item);
+    }
 
     const int curIndex = book.cards.curIndex();
     const Date date = book.cards.cur().date;
@@ -314,8 +332,15 @@ void calcBody(Book& book, const CalcLists& lists, CreditLedger& ledger) {
         subFromCell(yosan, 2, row, used[i]);
     }
 
-    for (int k = 0; k < 4; ++k) {
-        if (isNamedAccount(book, k)) dealCredit(book, accountSheet(book, k), spendLast, ledger);
+    // As dealCredit on each named account, with its card categories read once.
+    for (const auto& cards : lists.cardCategories) {
+        for (int b = 1; b <= spendLast && !cards.empty(); ++b) {
+            const std::string& category = spend.cell(2, b);
+            if (category.empty()) continue;
+            for (const std::string& card : cards) {
+                if (card == category) putCreditToGrid(book, b, ledger);
+            }
+        }
     }
     calcDayTotals(book, lists.budgetSums, used);
     storeTheDay(book);

@@ -4,10 +4,12 @@
 // the credit records, and the store into the card. With Ctrl the same runs
 // on the shown card and every later card in date order.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "book/Book.h"
 #include "book/BudgetRows.h"
@@ -24,10 +26,11 @@ inline constexpr std::string_view kKamokuErrorSuffix = " 行めの分類が正�
 class CategoryIndex {
 public:
     explicit CategoryIndex(const ItemList& items);
-    std::optional<int> find(std::string_view text) const;
+    std::optional<int> find(const std::string& text) const;
 
 private:
-    std::unordered_map<std::string, int> first_;
+    std::unordered_map<std::string, int> first_;  // by folded text
+    std::unordered_map<std::string, int> exact_;  // an item's own text: its answer, folding spared
 };
 
 // Letter case folded for the comparison of category texts.
@@ -46,6 +49,9 @@ struct CalcLists {
     CategoryIndex accountIndex;
     BudgetRows budgetRows;  // the budget sheet's rows: the spending list
     BudgetSumPlan budgetSums;
+    // The non-empty card categories (column 3) of each named account, in
+    // row order; none for an unnamed account.
+    std::array<std::vector<std::string>, 4> cardCategories;
 };
 
 // The "計算する" button released; ctrlOnly when Ctrl alone was held.
