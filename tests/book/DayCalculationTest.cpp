@@ -294,6 +294,13 @@ TEST_F(CtrlRun, CalculatesEveryLaterCardAndShowsTheClickedOne) {
     EXPECT_EQ(f.book.GridCredit.cell(2, 1), "2");
 }
 
+TEST_F(CtrlRun, HoldsTheSheetsNotificationsBackUntilTheEnd) {
+    std::vector<SheetChange::Kind> seen;
+    f.book.GridYosan.setListener([&seen](const SheetChange& change) { seen.push_back(change.kind); });
+    btnCalcMouseUp(f.book, true);
+    EXPECT_EQ(seen, std::vector<SheetChange::Kind>{SheetChange::Kind::Reset});
+}
+
 TEST_F(CtrlRun, EditingAnOldCardChangesEveryLaterBalance) {
     btnCalcMouseUp(f.book, true);
     f.spend(2, "", "500", "日用品");
