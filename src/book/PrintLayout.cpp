@@ -52,11 +52,12 @@ struct TotalsLine {
     int col;
 };
 
-void printTotalsColumn(PrintCanvas& canvas, const PrintJob& job, const Sheet& sums, int labelX, int valueRight,
-                       int y, int pitch, std::initializer_list<TotalsLine> lines) {
+void printTotalsColumn(PrintCanvas& canvas, const PrintJob& job, const Sheet& sums, int labelX,
+                       int valueRight, int y, int pitch, std::initializer_list<TotalsLine> lines) {
     for (const TotalsLine& line : lines) {
         canvas.drawText(labelX, y, line.label);
-        drawRightAligned(canvas, valueRight, y, formatAmount(textToAmount(sums.cell(line.col, 1)), job.display));
+        const double amount = textToAmount(sums.cell(line.col, 1));
+        drawRightAligned(canvas, valueRight, y, formatAmount(amount, job.display));
         y += pitch;
     }
 }
@@ -165,7 +166,9 @@ int printTable(PrintCanvas& canvas, const PrintJob& job, int x, int y, const std
     const int tableRight = x + kTableColumn * (cols + 1);
 
     canvas.drawLine(x, top, x, bottom);
-    for (int i = 2; i <= cols + 1; ++i) canvas.drawLine(x + kTableColumn * i, top, x + kTableColumn * i, bottom);
+    for (int i = 2; i <= cols + 1; ++i) {
+        canvas.drawLine(x + kTableColumn * i, top, x + kTableColumn * i, bottom);
+    }
     for (int j = 0; j <= rows; ++j) canvas.drawLine(x, top + j * h, tableRight, top + j * h);
 
     canvas.setFont(job.fontName, 9, false);
