@@ -19,6 +19,8 @@ namespace kakeibo {
 
 // --- the Output menu's enabling rule -----------------------------------------
 
+// The pages in their tab order, and each page's sub-pages in theirs: the
+// window maps tab indexes onto these, so the order is part of the meaning.
 enum class Page { TabInput, TabStat, TabSetting, TabCredit, TabMemo };
 // The sub-page shown on the visible page (None for pages without sub-pages).
 enum class SubPage {
