@@ -109,6 +109,15 @@ void BM_CtrlRecalculateEveryCard(benchmark::State& state) {
 }
 BENCHMARK(BM_CtrlRecalculateEveryCard)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// One plain click on the last card: the everyday calculation.
+void BM_CalculateLastCard(benchmark::State& state) {
+    DayBench bench;
+    bench.load();
+    dispTheDay(*bench.book, bench.book->cards.last().date);
+    for (auto _ : state) btnCalcMouseUp(*bench.book, false);
+}
+BENCHMARK(BM_CalculateLastCard)->Unit(benchmark::kMicrosecond);
+
 void BM_ShowFirstAndLastCard(benchmark::State& state) {
     DayBench bench;
     bench.load();

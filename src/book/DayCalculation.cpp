@@ -1,6 +1,7 @@
 #include "book/DayCalculation.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -102,14 +103,19 @@ CalcLists::CalcLists(const Book& book)
     : spending(makeShishutuList(book, 0)), income(makeShuNyuList(book)), account(makeKozaList(book)),
       spendingIndex(spending), incomeIndex(income), accountIndex(account), budgetRows(spending),
       budgetSums(book, budgetRows) {
-    for (int k = 0; k < 4; ++k) {
-        if (!isNamedAccount(book, k)) continue;
-        const Sheet& settings = accountSheet(book, k);
+    auto keysOf = [](const Sheet& settings, int col, std::vector<std::string>& keys) {
         const int last = lastUsedRow(settings);
         for (int row = 1; row <= last; ++row) {
-            const std::string& card = settings.cell(kCardCol, row);
-            if (!card.empty()) cardCategories[static_cast<std::size_t>(k)].push_back(card);
+            const std::string& key = settings.cell(col, row);
+            if (!key.empty()) keys.push_back(key);
         }
+    };
+    keysOf(book.GridSetGenkinIn, 0, cashIncomeKeys);
+    for (int k = 0; k < 4; ++k) {
+        if (!isNamedAccount(book, k)) continue;
+        const auto i = static_cast<std::size_t>(k);
+        keysOf(accountSheet(book, k), kCardCol, cardCategories[i]);
+        keysOf(accountSheet(book, k), kIncomeCol, accountIncomeKeys[i]);
     }
 }
 
@@ -157,25 +163,31 @@ void copyYosanFromPref(Book& book, Sheet& budgetSheet, const BudgetRows& rows) {
     }
 }
 
-void copyYosanFromList(Book& book, const TIndex& source, const BudgetRows& rows) {
+// Marks, when asked, the rows whose remaining budget it wrote in the
+// stored form (a finite amount): reading such a text and writing it back
+// gives the same text.
+void copyYosanFromList(Book& book, const TIndex& source, const BudgetRows& rows,
+                       std::vector<char>* storedForm = nullptr) {
     int hintRow = 1;  // an earlier card calculated with the same settings has the same rows
     for (const TYosan& budget : source.budgetList) {
         if (!budget.name.empty()) {
             if (const auto target = rows.firstRow(budget.name, hintRow)) {
                 setAmount(book.GridYosan, 2, *target, budget.amount2);
+                if (storedForm && std::isfinite(budget.amount2)) (*storedForm)[static_cast<std::size_t>(*target - 1)] = 1;
             }
         }
         ++hintRow;
     }
 }
 
-void calcDayTotals(Book& book, const BudgetSumPlan& plan, const std::vector<double>& usedByRow) {
+void calcDayTotals(Book& book, const CalcLists& lists, const std::vector<double>& usedByRow) {
+    const BudgetSumPlan& plan = lists.budgetSums;
     const LabelSums income(book.GridShuNyu, 2, 1);
     const LabelSums lines(book.GridKoza, 2, 1);
 
     const double cs = BudgetSumPlan::sum(plan.cash, usedByRow);
     const double csv = BudgetSumPlan::sum(plan.cashToSavings, usedByRow);
-    const double ci = income.sumKeys(book.GridSetGenkinIn, 0);
+    const double ci = income.sumKeys(lists.cashIncomeKeys);
     const double sw = income.sum(kChokinTorikuzushi);
 
     // An account without a name is not in use: its categories are in no
@@ -187,7 +199,7 @@ void calcDayTotals(Book& book, const BudgetSumPlan& plan, const std::vector<doub
         t[k] = BudgetSumPlan::sum(plan.debit[i], usedByRow);
         st[k] = BudgetSumPlan::sum(plan.settlement[i], usedByRow);
         cr[k] = BudgetSumPlan::sum(plan.card[i], usedByRow);
-        in[k] = income.sumKeys(accountSheet(book, k), kIncomeCol);
+        in[k] = income.sumKeys(lists.accountIncomeKeys[i]);
         w[k] = lines.sum(book.makeKozaLabel(k, 0));
         d[k] = lines.sum(book.makeKozaLabel(k, 1));
         sv[k] = lines.sum(book.makeKozaLabel(k, 2));
@@ -255,8 +267,10 @@ void putShokichiFromSettei(Book& book) {
 }
 
 void calcDayTotals(Book& book) {
-    const BudgetRows rows = BudgetRows::ofSheet(book.GridYosan);
-    calcDayTotals(book, BudgetSumPlan(book, rows), usedByRow(book.GridYosan, rows.count()));
+    CalcLists lists(book);
+    lists.budgetRows = BudgetRows::ofSheet(book.GridYosan);
+    lists.budgetSums = BudgetSumPlan(book, lists.budgetRows);
+    calcDayTotals(book, lists, usedByRow(book.GridYosan, lists.budgetRows.count()));
 }
 
 std::optional<int> findSourceCard(const Book& book, int cardIndex) {
@@ -294,10 +308,11 @@ void calcBody(Book& book, const CalcLists& lists, CreditLedger& ledger) {
     const std::optional<int> source = findSourceCard(book, curIndex);
     const bool newPeriod = !source || book.cards.at(*source).date < monthStart;
 
+    std::vector<char> storedForm(static_cast<std::size_t>(n), 0);
     if (newPeriod) {
         copyYosanFromPref(book, yosan, lists.budgetRows);
     } else {
-        copyYosanFromList(book, book.cards.at(*source), lists.budgetRows);
+        copyYosanFromList(book, book.cards.at(*source), lists.budgetRows, &storedForm);
     }
 
     if (source) {
@@ -326,10 +341,13 @@ void calcBody(Book& book, const CalcLists& lists, CreditLedger& ledger) {
     std::vector<double> used(static_cast<std::size_t>(n), 0.0);
     for (int row = 1; row <= yosanLast; ++row) {
         const auto i = static_cast<std::size_t>(row - 1);
-        std::string text = storedAmountText(tallies[i]);
-        used[i] = textToAmount(text);  // as the cell will read
+        // Most categories are not used on a day: nothing to read back, and
+        // a remaining budget in the stored form stays as it is.
+        const bool unused = tallies[i] == 0 && !std::signbit(tallies[i]);
+        std::string text = unused ? std::string("0") : storedAmountText(tallies[i]);
+        used[i] = unused ? 0.0 : textToAmount(text);  // as the cell will read
         yosan.setCell(1, row, std::move(text));
-        subFromCell(yosan, 2, row, used[i]);
+        if (!(unused && storedForm[i])) subFromCell(yosan, 2, row, used[i]);
     }
 
     // As dealCredit on each named account, with its card categories read once.
@@ -342,7 +360,7 @@ void calcBody(Book& book, const CalcLists& lists, CreditLedger& ledger) {
             }
         }
     }
-    calcDayTotals(book, lists.budgetSums, used);
+    calcDayTotals(book, lists, used);
     storeTheDay(book);
 }
 

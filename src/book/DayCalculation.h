@@ -52,6 +52,9 @@ struct CalcLists {
     // The non-empty card categories (column 3) of each named account, in
     // row order; none for an unnamed account.
     std::array<std::vector<std::string>, 4> cardCategories;
+    // The income categories of the cash settings and of each named account.
+    std::vector<std::string> cashIncomeKeys;
+    std::array<std::vector<std::string>, 4> accountIncomeKeys;
 };
 
 // The "計算する" button released; ctrlOnly when Ctrl alone was held.

@@ -90,6 +90,12 @@ double LabelSums::sumKeys(const Sheet& settings, int keyCol) const {
     return sum;
 }
 
+double LabelSums::sumKeys(const std::vector<std::string>& keys) const {
+    double sum = 0;
+    for (const std::string& key : keys) sum += this->sum(key);
+    return sum;
+}
+
 double LabelSums::sumSettlements(const Sheet& kozaSettings) const {
     double sum = 0;
     const int last = lastUsedRow(kozaSettings);

@@ -41,6 +41,8 @@ public:
     LabelSums(const Sheet& sheet, int matchCol, int valueCol);
     double sum(std::string_view label) const;
     double sumKeys(const Sheet& settings, int keyCol) const;
+    // The same over keys read from a settings column beforehand, in row order.
+    double sumKeys(const std::vector<std::string>& keys) const;
     double sumSettlements(const Sheet& kozaSettings) const;
 
 private:

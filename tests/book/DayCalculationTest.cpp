@@ -147,6 +147,11 @@ TEST(DayCalculation, BudgetsRunDownWithinTheFiscalMonthAndUnbudgetedCategoriesGo
     EXPECT_EQ(f.left(kRowDaily), "5000");
     EXPECT_EQ(f.left(kRowSocial), "-1500");
     EXPECT_EQ(f.matome(9), "6500");
+    // Rows unused today keep what they carried, or read 0 with nothing carried.
+    EXPECT_EQ(f.used(kRowFood), "0");
+    EXPECT_EQ(f.left(kRowFood), "30000");
+    EXPECT_EQ(f.left(kRowSettleY), "20000");
+    EXPECT_EQ(f.left(4), "0");
 }
 
 TEST(DayCalculation, CardPurchaseRaisesUnpaidCreditAndItsSettlementPaysFromTheAccount) {
