@@ -35,10 +35,12 @@ constexpr int kIncomeCol = 6;
 
 void setAmount(Sheet& sheet, int col, int row, double value) { sheet.setCell(col, row, storedAmountText(value)); }
 
+}  // namespace
+
 // Folds "Ａ".."Ｚ" (EF BC A1..BA) onto "ａ".."ｚ" (EF BD 81..9A) and ASCII
 // capitals onto small letters; every other byte stays.
-void foldInto(std::string& out, std::string_view text) {
-    out.clear();
+std::string foldCase(std::string_view text) {
+    std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
@@ -56,7 +58,10 @@ void foldInto(std::string& out, std::string_view text) {
             out += static_cast<char>(c);
         }
     }
+    return out;
 }
+
+namespace {
 
 // What a card about to be calculated needs on the sheets, after the card
 // just calculated before it: that one is its source, so the calculation
@@ -78,14 +83,7 @@ struct WaitBox {
     UiPort& ui;
 };
 
-
 }  // namespace
-
-std::string foldCase(std::string_view text) {
-    std::string out;
-    foldInto(out, text);
-    return out;
-}
 
 CategoryIndex::CategoryIndex(const ItemList& items) {
     for (std::size_t i = 0; i < items.size(); ++i) first_.emplace(foldCase(items[i]), static_cast<int>(i));
