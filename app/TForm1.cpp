@@ -1,0 +1,370 @@
+#include "app/TForm1.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTabWidget>
+
+#include "app/HelpWindow.h"
+#include "app/QtUiPort.h"
+#include "app/SheetView.h"
+#include "app/SplashBox.h"
+#include "app/pages/BookBindings.h"
+#include "app/pages/CreditPage.h"
+#include "book/Credit.h"
+#include "book/FileCommands.h"
+#include "book/PageChange.h"
+#include "book/SheetEditing.h"
+#include "storage/FileNames.h"
+#include "storage/IniFile.h"
+
+namespace kakeibo::shell {
+
+TForm1::TForm1(const std::string& programFolder, QWidget* parent)
+    : QMainWindow(parent), ownUi_(std::make_unique<QtUiPort>(this)), book_(std::make_unique<Book>(*ownUi_)) {
+    formCreate(programFolder);
+}
+
+TForm1::TForm1(const std::string& programFolder, UiPort& ui, QWidget* parent)
+    : QMainWindow(parent), book_(std::make_unique<Book>(ui)) {
+    formCreate(programFolder);
+}
+
+TForm1::~TForm1() {
+    // The views listen to the book's sheets: they go before the book does,
+    // and no page change may reach the book on the way.
+    closed_ = true;
+    delete takeCentralWidget();
+}
+
+// The window's creation: the splash, the position read before anything can
+// show a message over the window, the book's start-up, then the layout it
+// read, the first page and the first cell.
+void TForm1::formCreate(const std::string& programFolder) {
+    QPointer<SplashBox> splash = SplashBox::showAtStartup();
+
+    setObjectName(QStringLiteral("Form1"));
+    programFolder_ = QString::fromStdString(programFolder);
+    book_->folder = programFolder;
+    if (!book_->folder.empty() && book_->folder.back() != '/') book_->folder += '/';
+    setFixedWidth(kWindowWidth);
+
+    if (auto ini = IniFile::load(iniFileName(book_->folder)))
+        applyLayout(loadWindowLayout(*ini), true);
+    else
+        applyLayout(WindowLayout{}, false);
+
+    bindings_ = new BookBindings(*book_, this);
+    buildPages();
+    connectMenus();
+
+    report_ = kakeibo::formCreate(*book_);
+    applyLayout(report_.layout, report_.windowFileFound);
+    refreshFromBook();
+
+    pageTop_->setCurrentIndex(static_cast<int>(Page::TabInput));
+    if (auto* first = qobject_cast<SheetView*>(day_.GridShishutu)) {
+        first->selectCell(0, 1);
+        first->setFocus();
+    }
+    if (splash) splash->release();
+}
+
+void TForm1::applyLayout(const WindowLayout& layout, bool fromFile) {
+    move(layout.left, layout.top);
+    resize(kWindowWidth, fromFile ? layout.height : kDesignedHeight);
+    const std::pair<const char*, std::optional<int>> panels[] = {
+        {"pnlL0", layout.L0},       {"pnlL2", layout.L2},       {"pnlR0", layout.R0},
+        {"pnlR2", layout.R2},       {"pnlKoza0", layout.Koza0}, {"pnlKoza1", layout.Koza1},
+        {"pnlKoza2", layout.Koza2}, {"pnlKoza3", layout.Koza3}, {"pnlMonthRH", layout.MonthSummary},
+    };
+    for (const auto& [name, height] : panels) {
+        if (!height) continue;
+        if (StackedPanels* stack = stackOf(QString::fromLatin1(name))) stack->setPanelHeight(name, *height);
+    }
+}
+
+QWidget* TForm1::makeSheetView(Sheet& sheet, QWidget* parent) {
+    auto* view = new SheetView(sheet, *book_, parent);
+    view->setObjectName(QString::fromStdString(sheet.name()));
+    views_.push_back(view);
+    connectSheetMouse(view);
+    return view;
+}
+
+void TForm1::buildPages() {
+    context_ = std::make_unique<PageContext>(PageContext{
+        *book_, *bindings_, [this](const std::function<void(Book&)>& command) { runCommand(command); },
+        [this](Sheet& sheet, QWidget* parent) { return makeSheetView(sheet, parent); },
+        [this] { btnDentakuClick(); },
+        [this](PrintKind kind) {
+            if (printSummary) printSummary(kind);
+        }});
+
+    pageTop_ = new QTabWidget(this);
+    pageTop_->setObjectName(QStringLiteral("pageTop"));
+    setCentralWidget(pageTop_);
+    day_ = buildDayPage(*context_, nullptr);
+    summaries_ = buildSummaryPages(*context_, nullptr);
+    settings_ = buildSettingsPages(*context_, nullptr);
+    memos_ = buildMemoPages(*context_, nullptr);
+    pageTop_->addTab(day_.page, QStringLiteral("日々の記録"));
+    pageTop_->addTab(summaries_.page, QStringLiteral("集計"));
+    pageTop_->addTab(settings_.page, QStringLiteral("設定"));
+    pageTop_->addTab(buildCreditPage(*context_, nullptr), QStringLiteral("クレジット記録"));
+    pageTop_->addTab(memos_.page, QStringLiteral("メモ"));
+    stacks_ = {day_.left,         day_.right,         summaries_.week,
+               summaries_.month,  summaries_.year,    settings_.accounts};
+    connect(pageTop_, &QTabWidget::currentChanged, this, [this] { pageTopChange(); });
+    connect(bindings_, &BookBindings::optionChanged, this, [this] {
+        for (SheetView* view : views_) view->viewport()->update();
+    });
+}
+
+void TForm1::connectSheetMouse(SheetView* view) {
+    const std::string name = view->objectName().toStdString();
+    if (isLineEditGrid(name)) {
+        connect(view, &SheetView::rightClicked, this, [this, view](int col, int row, QPoint globalPos) {
+            view->setFocus();
+            Sheet& sheet = view->sheet();
+            const bool accountSheet = sheet.name().rfind("GridSetKoza", 0) == 0;
+            const auto chosen = accountSheet ? showPopDelAndInsert3(sheet, col, row)
+                                             : showPopDelAndInsert(sheet, col, row);
+            view->syncFromSheet();
+            if (!chosen) return;
+            popupPoint_ = globalPos;
+            menu_.PopupMenu1->setProperty("sheet", view->objectName());
+            menu_.PopupMenu1->popup(globalPos + QPoint(0, kPopupMenuDy));
+        });
+    }
+    if (name == "GridCredit") {
+        connect(view, &SheetView::leftPressed, this, [this](int col, int row) {
+            runCommand([col, row](Book& book) { toggleCreditStatus(book, col, row); });
+        });
+    }
+    connect(view, &SheetView::textRefused, this, [this](const QString& message) {
+        book_->ui().showMessage(Message{message.toStdString(), MsgKind::Warning, MsgButtons::Ok, 200, 130});
+    });
+}
+
+void TForm1::connectMenus() {
+    menu_ = buildMainMenu(menuBar(), this);
+    auto onTrigger = [this](QAction* action, void (*command)(Book&)) {
+        connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
+    };
+    onTrigger(menu_.mnuOpenData, mnuOpenDataClick);
+    onTrigger(menu_.mnuSaveData, mnuSaveDataClick);
+    onTrigger(menu_.mnuSaveAsData, mnuSaveAsDataClick);
+    onTrigger(menu_.mnuOpenPref, mnuOpenPrefClick);
+    onTrigger(menu_.mnuSaveAsPref, mnuSaveAsPrefClick);
+    connect(menu_.mnuExit, &QAction::triggered, this, [this] { mnuExitClick(); });
+
+    connect(menu_.Edit1, &QMenu::aboutToShow, this, [this] { Edit1Click(); });
+    // The shortcuts stay live while the menu is closed; each command checks
+    // the focused control itself.
+    connect(menu_.Edit1, &QMenu::aboutToHide, this, [this] {
+        for (QAction* a : {menu_.mnuUndo, menu_.mnuCut, menu_.mnuCopy, menu_.mnuPaste}) a->setEnabled(true);
+    });
+    connect(menu_.mnuUndo, &QAction::triggered, this, [this] { mnuUndoClick(); });
+    connect(menu_.mnuCut, &QAction::triggered, this, [this] { mnuCutClick(); });
+    connect(menu_.mnuCopy, &QAction::triggered, this, [this] { mnuCopyClick(); });
+    connect(menu_.mnuPaste, &QAction::triggered, this, [this] { mnuPasteClick(); });
+
+    connect(menu_.Output1, &QMenu::aboutToShow, this, [this] { Output1Click(); });
+    connect(menu_.mnuSaveTabSepHibi, &QAction::triggered, this, [this] {
+        runCommand([this](Book& book) {
+            const HibiFields fields = mnuSaveTabSepHibiClick(book);
+            // Without the dialog the shown card is saved, as its first choice does.
+            if (showHibiDialog)
+                showHibiDialog(fields);
+            else
+                btnSaveHibiClick(book, fields);
+        });
+    });
+    onTrigger(menu_.mnuSaveTabSepWeek, mnuSaveTabSepWeekClick);
+    onTrigger(menu_.mnuSaveTabSepMonth, mnuSaveTabSepMonthClick);
+    onTrigger(menu_.mnuSaveTabSepYear, mnuSaveTabSepYearClick);
+    onTrigger(menu_.mnuSaveTextOboe, mnuSaveTextOboeClick);
+    onTrigger(menu_.mnuSaveTextMemo, mnuSaveTextMemoClick);
+
+    connect(menu_.mnuContents, &QAction::triggered, this, [this] { mnuContentsClick(); });
+    connect(menu_.mnuAbout, &QAction::triggered, this, [this] { mnuAboutClick(); });
+
+    auto popupSheet = [this] { return menu_.PopupMenu1->property("sheet").toString().toStdString(); };
+    connect(menu_.popLineInsert, &QAction::triggered, this, [this, popupSheet] {
+        runCommand([popupSheet](Book& book) { popLineInsertClick(getActiveGrid(book, popupSheet())); });
+    });
+    connect(menu_.popLineDelete, &QAction::triggered, this, [this, popupSheet] {
+        const QPoint at = popupPoint_;
+        runCommand([popupSheet, at](Book& book) {
+            popLineDeleteClick(book, getActiveGrid(book, popupSheet()), at.x(), at.y());
+        });
+    });
+}
+
+void TForm1::runCommand(const std::function<void(Book&)>& command) {
+    if (closed_) return;
+    // A cell being typed into goes into its sheet before the book reads it.
+    if (QWidget* focus = QApplication::focusWidget()) {
+        for (SheetView* view : views_) {
+            if (view != focus && view->isAncestorOf(focus)) {
+                view->setFocus();
+                break;
+            }
+        }
+    }
+    command(*book_);
+    refreshFromBook();
+}
+
+void TForm1::refreshFromBook() {
+    bindings_->refresh();
+    setWindowTitle(QString::fromStdString(book_->caption));
+    for (SheetView* view : views_) {
+        view->syncFromSheet();
+        view->viewport()->update();
+    }
+}
+
+Page TForm1::currentPage() const { return static_cast<Page>(pageTop_->currentIndex()); }
+
+SubPage TForm1::currentSubPage() const {
+    switch (currentPage()) {
+    case Page::TabStat:
+        return static_cast<SubPage>(static_cast<int>(SubPage::TabWeek) + summaries_.subPageStat->currentIndex());
+    case Page::TabSetting:
+        return static_cast<SubPage>(static_cast<int>(SubPage::TabGenkin) + settings_.subPageSet->currentIndex());
+    case Page::TabMemo:
+        return static_cast<SubPage>(static_cast<int>(SubPage::TabOboe) + memos_.subPageMemo->currentIndex());
+    default:
+        return SubPage::None;
+    }
+}
+
+void TForm1::pageTopChange() {
+    const Page page = currentPage();
+    runCommand([page](Book& book) { kakeibo::pageTopChange(book, page); });
+}
+
+QPlainTextEdit* TForm1::focusedMemo() const {
+    QWidget* focus = QApplication::focusWidget();
+    for (QPlainTextEdit* memo : {day_.Memo1, memos_.MemoOboe, memos_.MemoLeft, memos_.MemoRight})
+        if (memo && memo == focus) return memo;
+    return nullptr;
+}
+
+bool TForm1::memoIsEditable(const QPlainTextEdit* memo) const {
+    return memo == day_.Memo1 || memo == memos_.MemoOboe;
+}
+
+void TForm1::Edit1Click() {
+    for (QAction* a : {menu_.mnuUndo, menu_.mnuCut, menu_.mnuCopy, menu_.mnuPaste}) a->setEnabled(false);
+    QPlainTextEdit* memo = focusedMemo();
+    if (!memo) return;
+    const bool editable = memoIsEditable(memo);
+    if (memo->textCursor().hasSelection()) {
+        menu_.mnuCopy->setEnabled(true);
+        menu_.mnuCut->setEnabled(editable);
+    }
+    if (!editable) return;
+    menu_.mnuUndo->setEnabled(memo->document()->isUndoAvailable());
+    const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
+    menu_.mnuPaste->setEnabled(clip && clip->hasText());
+}
+
+void TForm1::Output1Click() {
+    const OutputMenuItems items = kakeibo::Output1Click(currentPage(), currentSubPage());
+    menu_.mnuSaveTabSepHibi->setEnabled(items.mnuSaveTabSepHibi);
+    menu_.mnuSaveTabSepWeek->setEnabled(items.mnuSaveTabSepWeek);
+    menu_.mnuSaveTabSepMonth->setEnabled(items.mnuSaveTabSepMonth);
+    menu_.mnuSaveTabSepYear->setEnabled(items.mnuSaveTabSepYear);
+    menu_.mnuSaveTextOboe->setEnabled(items.mnuSaveTextOboe);
+    menu_.mnuSaveTextMemo->setEnabled(items.mnuSaveTextMemo);
+}
+
+void TForm1::mnuUndoClick() {
+    QPlainTextEdit* memo = focusedMemo();
+    if (memo && memoIsEditable(memo) && memo->document()->isUndoAvailable()) memo->undo();
+}
+
+void TForm1::mnuCutClick() {
+    QPlainTextEdit* memo = focusedMemo();
+    if (memo && memoIsEditable(memo)) memo->cut();
+}
+
+void TForm1::mnuCopyClick() {
+    if (QPlainTextEdit* memo = focusedMemo()) memo->copy();
+}
+
+void TForm1::mnuPasteClick() {
+    QPlainTextEdit* memo = focusedMemo();
+    if (memo && memoIsEditable(memo)) memo->paste();
+}
+
+void TForm1::mnuContentsClick() { HelpWindow::showContents(programFolder_); }
+
+void TForm1::mnuAboutClick() { SplashBox::showVersionBox(this); }
+
+void TForm1::mnuExitClick() { close(); }
+
+void TForm1::btnDentakuClick() {
+    if (book_->rdBtnWinDentaku) {
+        // The desktop's own calculator, whichever this desktop has; a
+        // failure to start one is not reported.
+        for (const char* program : {"gnome-calculator", "kcalc", "mate-calc", "galculator", "qalculate-gtk",
+                                    "xcalc"}) {
+            const QString path = QStandardPaths::findExecutable(QString::fromLatin1(program));
+            if (!path.isEmpty()) {
+                QProcess::startDetached(path, {});
+                return;
+            }
+        }
+        return;
+    }
+    if (showCalculator) showCalculator();
+}
+
+StackedPanels* TForm1::stackOf(const QString& panelName) const {
+    for (StackedPanels* stack : stacks_)
+        if (stack && stack->panelNames().contains(panelName)) return stack;
+    return nullptr;
+}
+
+WindowSizes TForm1::currentSizes() const {
+    WindowSizes sizes;
+    sizes.left = x();
+    sizes.top = y();
+    sizes.height = height();
+    auto heightOf = [this](const char* name, int fallback) {
+        const QString panel = QString::fromLatin1(name);
+        const StackedPanels* stack = stackOf(panel);
+        return stack ? stack->panelHeight(panel).value_or(fallback) : fallback;
+    };
+    sizes.L0 = heightOf("pnlL0", kDesignedL0);
+    sizes.L2 = heightOf("pnlL2", kDesignedL2);
+    sizes.R0 = heightOf("pnlR0", kDesignedR0);
+    sizes.R2 = heightOf("pnlR2", kDesignedR2);
+    sizes.Koza0 = heightOf("pnlKoza0", kDesignedKoza0);
+    sizes.Koza1 = heightOf("pnlKoza1", kDesignedKoza1);
+    sizes.Koza2 = heightOf("pnlKoza2", kDesignedKoza2);
+    sizes.Koza3 = heightOf("pnlKoza3", kDesignedKoza3);
+    sizes.MonthSummary = heightOf("pnlMonthRH", kDesignedMonthSummary);
+    sizes.calcLeft = calculatorLeft ? calculatorLeft() : report_.layout.calcLeft.value_or(kDefaultCalcLeft);
+    return sizes;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (!closed_) {
+        // Whatever is being typed goes in before the files are written.
+        runCommand([](Book&) {});
+        closed_ = true;
+        kakeibo::formClose(*book_, currentSizes());
+    }
+    event->accept();
+}
+
+}  // namespace kakeibo::shell

@@ -1,0 +1,119 @@
+#pragma once
+// TForm1, the main window: the page control "pageTop" with its five pages,
+// the main menu and the pop-up menu. It owns the book; its handlers read
+// the event, call the book's routine and let the widgets show the result.
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/pages/DayPage.h"
+#include "app/pages/MainMenu.h"
+#include "app/pages/MemoPage.h"
+#include "app/pages/SettingsPages.h"
+#include "app/pages/SummaryPages.h"
+#include "book/Lifecycle.h"
+#include "book/TextExports.h"
+
+class QTabWidget;
+
+namespace kakeibo::shell {
+
+class BookBindings;
+class QtUiPort;
+class SheetView;
+class SplashBox;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // The design size of the client area, and the fixed outer width.
+    static constexpr int kWindowWidth = 700;
+    static constexpr int kDesignedHeight = 580;
+
+    // With the program's own dialogs.
+    explicit TForm1(const std::string& programFolder, QWidget* parent = nullptr);
+    // With the dialogs of ui (tests answer them from a script).
+    TForm1(const std::string& programFolder, UiPort& ui, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    Book& book() { return *book_; }
+    const StartupReport& startupReport() const { return report_; }
+
+    // The tools that live outside the window. Unset, the built-in
+    // calculator and printing do nothing.
+    std::function<void()> showCalculator;
+    std::function<void(PrintKind)> printSummary;
+    std::function<void(const HibiFields&)> showHibiDialog;
+    // The calculator's left edge for the window settings; unset, the one
+    // read at start-up is kept.
+    std::function<int()> calculatorLeft;
+
+    // The sizes the window settings file receives.
+    WindowSizes currentSizes() const;
+    // The stacked panels, by any of their panels' names (pnlL0, pnlKoza2, ...).
+    StackedPanels* stackOf(const QString& panelName) const;
+
+    // Brings every widget up to date with the book.
+    void refreshFromBook();
+    // Runs a command of the book, then refreshes.
+    void runCommand(const std::function<void(Book&)>& command);
+
+    // The page and sub-page shown.
+    Page currentPage() const;
+    SubPage currentSubPage() const;
+
+    // Handlers with their established names.
+    void pageTopChange();
+    void Edit1Click();
+    void Output1Click();
+    void mnuUndoClick();
+    void mnuCutClick();
+    void mnuCopyClick();
+    void mnuPasteClick();
+    void mnuContentsClick();
+    void mnuAboutClick();
+    void mnuExitClick();
+    void btnDentakuClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void formCreate(const std::string& programFolder);
+    void buildPages();
+    void connectMenus();
+    void connectSheetMouse(SheetView* view);
+    void applyLayout(const WindowLayout& layout, bool fromFile);
+    QWidget* makeSheetView(Sheet& sheet, QWidget* parent);
+    QPlainTextEdit* focusedMemo() const;
+    bool memoIsEditable(const QPlainTextEdit* memo) const;
+
+    std::unique_ptr<QtUiPort> ownUi_;
+    std::unique_ptr<Book> book_;
+    BookBindings* bindings_ = nullptr;
+    std::unique_ptr<PageContext> context_;
+    StartupReport report_;
+    QString programFolder_;
+    bool closed_ = false;
+
+    QTabWidget* pageTop_ = nullptr;
+    DayPage day_;
+    SummaryPages summaries_;
+    SettingsPages settings_;
+    MemoPages memos_;
+    MainMenu menu_;
+    std::vector<SheetView*> views_;
+    std::vector<StackedPanels*> stacks_;
+    QPoint popupPoint_;
+};
+
+}  // namespace kakeibo::shell
+
+namespace kakeibo {
+using shell::TForm1;
+}  // namespace kakeibo

@@ -1,0 +1,46 @@
+#pragma once
+// The main menu "MainMenu1" with its captions, mnemonics and shortcuts, and
+// the pop-up menu of the day sheets. The window connects the commands.
+
+#include <QAction>
+#include <QMenu>
+
+class QMenuBar;
+
+namespace kakeibo::shell {
+
+struct MainMenu {
+    QMenu* File1 = nullptr;
+    QAction* mnuOpenData = nullptr;
+    QAction* mnuSaveData = nullptr;
+    QAction* mnuSaveAsData = nullptr;
+    QAction* mnuOpenPref = nullptr;
+    QAction* mnuSaveAsPref = nullptr;
+    QAction* mnuExit = nullptr;
+
+    QMenu* Edit1 = nullptr;
+    QAction* mnuUndo = nullptr;
+    QAction* mnuCut = nullptr;
+    QAction* mnuCopy = nullptr;
+    QAction* mnuPaste = nullptr;
+
+    QMenu* Output1 = nullptr;
+    QAction* mnuSaveTabSepHibi = nullptr;
+    QAction* mnuSaveTabSepWeek = nullptr;
+    QAction* mnuSaveTabSepMonth = nullptr;
+    QAction* mnuSaveTabSepYear = nullptr;
+    QAction* mnuSaveTextOboe = nullptr;
+    QAction* mnuSaveTextMemo = nullptr;
+
+    QMenu* Help2 = nullptr;
+    QAction* mnuContents = nullptr;
+    QAction* mnuAbout = nullptr;
+
+    QMenu* PopupMenu1 = nullptr;
+    QAction* popLineInsert = nullptr;
+    QAction* popLineDelete = nullptr;
+};
+
+MainMenu buildMainMenu(QMenuBar* bar, QWidget* window);
+
+}  // namespace kakeibo::shell

@@ -1,0 +1,43 @@
+#include "app/pages/SummaryPages.h"
+
+#include <QHBoxLayout>
+
+#include "app/pages/PageWidgets.h"
+
+namespace kakeibo::shell {
+
+void addToolButtons(PageContext& ctx, QHBoxLayout* row, const char* dentakuName, const char* printName,
+                    PrintKind kind, QWidget* bar) {
+    auto* dentaku = makeButton(dentakuName, QStringLiteral("電卓"), kHintDentaku, bar);
+    auto* print = makeButton(printName, QStringLiteral("印刷"), {}, bar);
+    row->addWidget(dentaku);
+    row->addWidget(print);
+    auto calculator = ctx.calculator;
+    QObject::connect(dentaku, &QPushButton::clicked, dentaku, [calculator] {
+        if (calculator) calculator();
+    });
+    auto printer = ctx.print;
+    QObject::connect(print, &QPushButton::clicked, print, [printer, kind] {
+        if (printer) printer(kind);
+    });
+}
+
+SummaryPages buildSummaryPages(PageContext& ctx, QWidget* parent) {
+    SummaryPages pages;
+    pages.page = new QWidget(parent);
+    pages.page->setObjectName(QStringLiteral("TabStat"));
+    auto* layout = new QVBoxLayout(pages.page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    pages.subPageStat = new QTabWidget(pages.page);
+    pages.subPageStat->setObjectName(QStringLiteral("subPageStat"));
+    pages.subPageStat->setDocumentMode(true);
+    layout->addWidget(pages.subPageStat);
+    pages.subPageStat->addTab(buildWeekPage(ctx, pages.week, nullptr), QStringLiteral("週間集計"));
+    pages.subPageStat->addTab(buildMonthPage(ctx, pages.month, pages.pnlMonthLeft, nullptr),
+                              QStringLiteral("月間集計"));
+    pages.subPageStat->addTab(buildYearPage(ctx, pages.year, nullptr), QStringLiteral("年間集計"));
+    pages.subPageStat->setCurrentIndex(2);
+    return pages;
+}
+
+}  // namespace kakeibo::shell
