@@ -91,10 +91,14 @@ bool fileExists(const std::string& path) {
 // ---- Reading ----
 
 std::optional<std::string> readWholeFile(const std::string& path, FileLayer& files) {
+    return readFileUpTo(path, kMaxReadBytes, files);
+}
+
+std::optional<std::string> readFileUpTo(const std::string& path, std::size_t maxBytes, FileLayer& files) {
     int fd = files.openForReading(path);
     if (fd < 0) return std::nullopt;
     constexpr std::size_t kMinChunk = 64 * 1024;
-    std::size_t expected = files.sizeOf(fd).value_or(0);
+    std::size_t expected = std::min(files.sizeOf(fd).value_or(0), maxBytes);
     std::string contents;
     std::size_t size = 0;
     for (;;) {
@@ -110,6 +114,10 @@ std::optional<std::string> readWholeFile(const std::string& path, FileLayer& fil
         }
         if (got == 0) break;
         size += static_cast<std::size_t>(got);
+        if (size > maxBytes) {
+            files.close(fd);
+            return std::nullopt;
+        }
     }
     files.close(fd);
     contents.resize(size);

@@ -52,8 +52,14 @@ FileLayer& systemFileLayer();
 
 bool fileExists(const std::string& path);
 
-// The whole contents of a file, or nothing when it cannot be read.
+// The whole contents of a file, or nothing when it cannot be read or is
+// larger than any file of the book (kMaxReadBytes): a device or a huge file
+// picked by mistake is refused rather than read until memory runs out.
+inline constexpr std::size_t kMaxReadBytes = std::size_t{1} << 30;
 std::optional<std::string> readWholeFile(const std::string& path, FileLayer& files = systemFileLayer());
+// The same with a limit of maxBytes.
+std::optional<std::string> readFileUpTo(const std::string& path, std::size_t maxBytes,
+                                        FileLayer& files = systemFileLayer());
 
 // Replaces path with bytes as described above. With makeBackup, an existing
 // file at path becomes path with its extension replaced by ".bak".

@@ -70,6 +70,10 @@ TEST(FileLayer, ReadingMissingOrFailingFilesGivesNothing) {
     EXPECT_FALSE(readWholeFile(dir.file("f"), failing));
     EXPECT_EQ(readWholeFile(dir.file("f"), failing), "abc");  // the second read call works
     EXPECT_TRUE(fileExists(dir.file("f")));
+    // A file without end is refused at the limit, not read until memory runs out.
+    EXPECT_FALSE(readFileUpTo("/dev/zero", 1 << 20));
+    EXPECT_EQ(readFileUpTo(dir.file("f"), 3), "abc");
+    EXPECT_FALSE(readFileUpTo(dir.file("f"), 2));
     EXPECT_FALSE(fileExists(dir.file("g")));
 }
 
