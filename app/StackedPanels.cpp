@@ -1,5 +1,6 @@
 #include "app/StackedPanels.h"
 
+#include <QMouseEvent>
 #include <QResizeEvent>
 #include <QSplitterHandle>
 #include <QVBoxLayout>
@@ -7,6 +8,49 @@
 #include <algorithm>
 
 namespace kakeibo::shell {
+
+namespace {
+
+// A bar follows the pointer by exactly the distance it moved since the
+// press (Qt's own handle, widened for grabbing, starts one pixel off).
+class DragBar : public QSplitterHandle {
+public:
+    using QSplitterHandle::QSplitterHandle;
+    QSize sizeHint() const override { return {StackedPanels::kBarHeight, StackedPanels::kBarHeight}; }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() != Qt::LeftButton) return;
+        pressY_ = event->globalPosition().y();
+        startPos_ = barPosition();
+        dragging_ = true;
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        if (!dragging_ || !(event->buttons() & Qt::LeftButton)) return;
+        moveSplitter(startPos_ + qRound(event->globalPosition().y() - pressY_));
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton) dragging_ = false;
+    }
+
+private:
+    // The bar's top edge in the stack: the panels and bars above it.
+    int barPosition() const {
+        const int index = splitter()->indexOf(const_cast<DragBar*>(this));
+        const QList<int> sizes = splitter()->sizes();
+        int pos = 0;
+        for (int k = 0; k < index && k < sizes.size(); ++k) pos += sizes[k] + (k > 0 ? splitter()->handleWidth() : 0);
+        return pos;
+    }
+
+    qreal pressY_ = 0;
+    int startPos_ = 0;
+    bool dragging_ = false;
+};
+
+}  // namespace
+
+QSplitterHandle* StackedPanels::createHandle() { return new DragBar(orientation(), this); }
 
 StackedPanels::StackedPanels(const QString& name, QWidget* parent) : QSplitter(Qt::Vertical, parent) {
     setObjectName(name);
@@ -19,7 +63,7 @@ StackedPanels::StackedPanels(const QString& name, QWidget* parent) : QSplitter(Q
 
 QWidget* StackedPanels::addPanel(const QString& panelName, QWidget* content, Role role, int designHeight,
                                  const QString& barName, int extraHeight) {
-    auto* box = new QWidget(this);
+    auto* box = new QWidget;  // owned by the splitter from addWidget on
     box->setObjectName(panelName);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -35,7 +79,8 @@ QWidget* StackedPanels::addPanel(const QString& panelName, QWidget* content, Rol
     addWidget(box);
     // Only the fill panel takes part in sharing out a change of height.
     setStretchFactor(index, role == Role::Fill ? 1 : 0);
-    if (index > 0 && !barName.isEmpty()) handle(index)->setObjectName(barName);
+    if (index > 0 && !barName.isEmpty())
+        if (QSplitterHandle* bar = handle(index)) bar->setObjectName(barName);
 
     panels_.push_back(Panel{panelName, box, role, extraHeight, std::max(designHeight, kMinPanelHeight)});
     applyWanted();

@@ -40,6 +40,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Bars exactly kBarHeight high, whatever the style would make them.
+    QSplitterHandle* createHandle() override;
 
 private:
     struct Panel {

@@ -1,0 +1,141 @@
+// Pictures of every page and sub-page of the main window over a small
+// household book, for a person to look at. Runs only when the folder for
+// the pictures is given (scripts/screenshots.sh sets it); otherwise skipped.
+
+#include <QDir>
+#include <QTabWidget>
+#include <QTest>
+
+#include "app/TForm1.h"
+#include "book/Book.h"
+#include "book/DayCalculation.h"
+#include "book/DayDisplay.h"
+#include "book/MonthSummary.h"
+#include "book/SettingsApply.h"
+#include "book/Stores.h"
+#include "book/WeekYearSummary.h"
+#include "support/ScriptedUi.h"
+#include "support/TempDir.h"
+#include "TestRegistry.h"
+
+using namespace kakeibo;
+
+namespace {
+
+struct Line {
+    const char* item;
+    const char* amount;
+    const char* category;
+};
+
+void putLines(Sheet& sheet, std::initializer_list<Line> lines) {
+    int row = 1;
+    for (const Line& line : lines) {
+        sheet.setCell(0, row, line.item);
+        sheet.setCell(1, row, line.amount);
+        sheet.setCell(2, row, line.category);
+        ++row;
+    }
+}
+
+void fillSettings(Book& book) {
+    const std::pair<const char*, const char*> spending[] = {
+        {"食費", "40000"}, {"日用品", "8000"}, {"交際費", "10000"}, {"交通費", "6000"}, {"医療費", "3000"}};
+    int row = 1;
+    for (auto [name, budget] : spending) {
+        book.GridSetGenkinOut.setCell(0, row, name);
+        book.GridSetGenkinOut.setCell(1, row++, budget);
+    }
+    book.GridSetGenkinIn.setCell(0, 1, "お小遣い");
+    book.GridSetGenkinIn.setCell(0, 2, "臨時収入");
+    book.GridSetChokin.setCell(0, 1, "10000");
+    book.EditBank[0] = "みずほ銀行";
+    book.EditBank[1] = "ゆうちょ";
+    Sheet& koza = book.GridSetKoza0;
+    koza.setCell(0, 1, "電気代");
+    koza.setCell(1, 1, "7000");
+    koza.setCell(2, 1, "27");
+    koza.setCell(0, 2, "電話代");
+    koza.setCell(1, 2, "5000");
+    koza.setCell(2, 2, "10");
+    koza.setCell(3, 1, "VISAカード");
+    koza.setCell(4, 1, "20000");
+    koza.setCell(5, 1, "10");
+    koza.setCell(6, 1, "給料");
+    book.GridSetKoza1.setCell(0, 1, "保険料");
+    book.GridSetKoza1.setCell(1, 1, "12000");
+    book.GridSetSonota.setCell(1, 1, "25");
+    book.GridSetSonota.setCell(1, 2, "山田花子");
+    book.GridShokiGenkin.setCell(1, 0, "35000");
+    book.GridShokiKoza.setCell(1, 1, "250000");
+    book.chkBoxShokichiUse = true;
+    book.chkBoxComma = true;
+    book.chkBoxRedText = true;
+    settingAll(book);
+}
+
+void fillCards(Book& book) {
+    const Date today = book.today();
+    storeTheDay(book);
+    dispTheDay(book, today - 2);
+    putLines(book.GridShishutu, {{"スーパー", "3280", "食費"}, {"洗剤", "398", "日用品"}, {"電車", "420", "交通費"}});
+    putLines(book.GridKoza, {{"ATM", "20000", book.makeKozaLabel(0, 0).c_str()}});
+    book.Memo1 = "スーパーの特売日";
+    btnCalcMouseUp(book, false);
+    dispTheDay(book, today - 1);
+    putLines(book.GridShishutu, {{"パン屋", "650", "食費"}, {"靴", "5800", "VISAカード"}});
+    putLines(book.GridShuNyu, {{"お祝い返し", "3000", "臨時収入"}});
+    book.Memo1 = "靴をカードで買った";
+    btnCalcMouseUp(book, false);
+    dispTheDay(book, today);
+    putLines(book.GridShishutu, {{"昼食", "850", "食費"}, {"飲み会", "4500", "交際費"}, {"薬", "1200", "医療費"}});
+    book.Memo1 = "同窓会の飲み会";
+    btnCalcMouseUp(book, false);
+    book.MemoOboe = "年末までに保険の見直し\n車検は３月";
+}
+
+}  // namespace
+
+class ScreenshotTool : public QObject {
+    Q_OBJECT
+private slots:
+    void grabEveryPage() {
+        const QString folder = qEnvironmentVariable("KAKEIBO_SCREENSHOTS");
+        if (folder.isEmpty()) QSKIP("no folder for the pictures (KAKEIBO_SCREENSHOTS)");
+        QDir().mkpath(folder);
+        TempDir dir;
+        ScriptedUi ui;
+        TForm1 form(dir.path(), ui);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.runCommand(fillSettings);
+        form.runCommand(fillCards);
+
+        auto* pageTop = form.findChild<QTabWidget*>("pageTop");
+        auto shoot = [&](int page, const char* subPages, int sub, const QString& name) {
+            pageTop->setCurrentIndex(page);
+            if (subPages) form.findChild<QTabWidget*>(subPages)->setCurrentIndex(sub);
+            QTest::qWait(30);
+            QVERIFY(form.grab().save(folder + "/" + name + ".png"));
+        };
+        shoot(0, nullptr, 0, "1-TabInput");
+        pageTop->setCurrentIndex(1);
+        form.runCommand(btnSumWeekClick);
+        form.runCommand(btnSumMonthClick);
+        form.runCommand(btnSumYearClick);
+        shoot(1, "subPageStat", 0, "2-TabWeek");
+        shoot(1, "subPageStat", 1, "3-TabMonth");
+        shoot(1, "subPageStat", 2, "4-TabYear");
+        shoot(2, "subPageSet", 0, "5-TabGenkin");
+        shoot(2, "subPageSet", 1, "6-TabAccount");
+        shoot(2, "subPageSet", 2, "7-TabShokichi");
+        shoot(2, "subPageSet", 3, "8-TabOthers");
+        shoot(3, nullptr, 0, "9-TabCredit");
+        shoot(4, "subPageMemo", 0, "10-TabOboe");
+        shoot(4, "subPageMemo", 1, "11-TabMemoIchiran");
+        form.close();
+    }
+};
+
+KAKEIBO_REGISTER_TEST(ScreenshotTool);
+#include "ScreenshotTool.moc"

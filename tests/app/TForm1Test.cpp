@@ -1,0 +1,242 @@
+// The main window driven as a person would: start-up in an empty program
+// folder, a second start over the files of the first, page changes, the
+// Edit menu's enabling, the drag bars, the fixed width and the window
+// settings written at the close.
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QPlainTextEdit>
+#include <QSplitterHandle>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+
+#include "app/SheetView.h"
+#include "app/StackedPanels.h"
+#include "app/TForm1.h"
+#include "book/Book.h"
+#include "messages/Messages.h"
+#include "storage/IniFile.h"
+#include "support/ScriptedUi.h"
+#include "support/TempDir.h"
+#include "TestRegistry.h"
+
+using namespace kakeibo;
+using kakeibo::shell::SheetView;
+using kakeibo::shell::StackedPanels;
+
+namespace {
+
+std::unique_ptr<TForm1> startWindow(const TempDir& dir, ScriptedUi& ui) {
+    auto form = std::make_unique<TForm1>(dir.path(), ui);
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get())) return form;
+    form->activateWindow();
+    if (!QTest::qWaitForWindowActive(form.get())) qWarning("the window did not become active");
+    return form;
+}
+
+template <typename T>
+T* child(QWidget* form, const char* name) {
+    return form->findChild<T*>(QString::fromLatin1(name));
+}
+
+QAction* action(QWidget* form, const char* name) { return child<QAction>(form, name); }
+
+// A drag of a bar by dy pixels, as the mouse does it.
+void dragBar(QSplitterHandle* bar, int dy) {
+    const QPoint from(bar->width() / 2, 1);
+    const QPoint to = from + QPoint(0, dy);
+    QMouseEvent press(QEvent::MouseButtonPress, from, bar->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(bar, &press);
+    QMouseEvent move(QEvent::MouseMove, to, bar->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(bar, &move);
+    QMouseEvent release(QEvent::MouseButtonRelease, to, bar->mapToGlobal(to), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(bar, &release);
+}
+
+}  // namespace
+
+class TForm1Test : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartOpensOnTodaysCard() {
+        TempDir dir;
+        ScriptedUi ui;
+        auto form = startWindow(dir, ui);
+        QCOMPARE(form->pos(), QPoint(100, 120));
+        QCOMPARE(form->width(), 700);
+        QCOMPARE(ui.texts().size(), std::size_t{1});
+        QCOMPARE(ui.texts()[0], welcomeMessageText());
+        QCOMPARE(form->book().cards.size(), 1);
+        QCOMPARE(form->book().months.size(), 1);
+        auto* pageTop = child<QTabWidget>(form.get(), "pageTop");
+        QCOMPARE(pageTop->currentWidget()->objectName(), QStringLiteral("TabInput"));
+        auto* grid = child<SheetView>(form.get(), "GridShishutu");
+        QCOMPARE(QApplication::focusWidget(), grid);
+        QCOMPARE(grid->currentIndex().row(), 1);
+        QCOMPARE(grid->currentIndex().column(), 0);
+        // Each sub-page control starts on its own sub-page.
+        QCOMPARE(child<QTabWidget>(form.get(), "subPageStat")->currentWidget()->objectName(), QStringLiteral("TabYear"));
+        QCOMPARE(child<QTabWidget>(form.get(), "subPageSet")->currentWidget()->objectName(), QStringLiteral("TabOthers"));
+        QCOMPARE(child<QTabWidget>(form.get(), "subPageMemo")->currentWidget()->objectName(), QStringLiteral("TabOboe"));
+        form->close();
+    }
+
+    void secondStartFindsTheLinesTyped() {
+        TempDir dir;
+        {
+            ScriptedUi ui;
+            auto form = startWindow(dir, ui);
+            auto* grid = child<SheetView>(form.get(), "GridShishutu");
+            QVERIFY(grid->model()->setData(grid->model()->index(1, 0), QStringLiteral("昼食")));
+            QVERIFY(grid->model()->setData(grid->model()->index(1, 1), QStringLiteral("800")));
+            QTest::keyClicks(child<QPlainTextEdit>(form.get(), "Memo1"), QStringLiteral("lunch"));
+            form->close();
+        }
+        QVERIFY(dir.exists("Mirab050.mrb"));
+        ScriptedUi ui;
+        auto form = startWindow(dir, ui);
+        QVERIFY(ui.texts().empty());  // no welcome: the book was found
+        QCOMPARE(form->book().GridShishutu.cell(0, 1), std::string("昼食"));
+        QCOMPARE(form->book().GridShishutu.cell(1, 1), std::string("800"));
+        QCOMPARE(child<QPlainTextEdit>(form.get(), "Memo1")->toPlainText(), QStringLiteral("lunch"));
+        form->close();
+        QVERIFY(dir.exists("Mirab050.bak"));
+    }
+
+    void pageChangeStoresTheDayFirst() {
+        TempDir dir;
+        ScriptedUi ui;
+        auto form = startWindow(dir, ui);
+        QTest::keyClicks(child<QPlainTextEdit>(form.get(), "Memo1"), QStringLiteral("kaimono"));
+        child<QTabWidget>(form.get(), "pageTop")->setCurrentIndex(4);
+        QVERIFY(child<QPlainTextEdit>(form.get(), "MemoLeft")->toPlainText().contains(QStringLiteral("kaimono")));
+        QVERIFY(form->book().cards.cur().memo.find("kaimono") != std::string::npos);
+        form->close();
+    }
+
+    void editMenuActsOnTheFourTextControlsOnly() {
+        TempDir dir;
+        ScriptedUi ui;
+        auto form = startWindow(dir, ui);
+        QGuiApplication::clipboard()->setText(QStringLiteral("clip"));
+        const char* items[] = {"mnuUndo", "mnuCut", "mnuCopy", "mnuPaste"};
+        auto enabled = [&] {
+            QList<bool> on;
+            for (const char* item : items) on << action(form.get(), item)->isEnabled();
+            return on;
+        };
+        // A sheet focused: nothing.
+        form->Edit1Click();
+        QCOMPARE(enabled(), (QList<bool>{false, false, false, false}));
+        // The day's memo with a typed, selected text: all four.
+        auto* memo = child<QPlainTextEdit>(form.get(), "Memo1");
+        memo->setFocus();
+        QTest::keyClicks(memo, QStringLiteral("abc"));
+        memo->selectAll();
+        form->Edit1Click();
+        QCOMPARE(enabled(), (QList<bool>{true, true, true, true}));
+        form->mnuCutClick();
+        QCOMPARE(memo->toPlainText(), QString());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("abc"));
+        QTest::keyClicks(memo, QStringLiteral("note"));
+        // A read-only pane with a selection: copy alone, though the clipboard holds text.
+        child<QTabWidget>(form.get(), "pageTop")->setCurrentIndex(4);
+        child<QTabWidget>(form.get(), "subPageMemo")->setCurrentIndex(1);
+        auto* left = child<QPlainTextEdit>(form.get(), "MemoLeft");
+        left->setFocus();
+        left->selectAll();
+        QVERIFY(left->textCursor().hasSelection());
+        form->Edit1Click();
+        QCOMPARE(enabled(), (QList<bool>{false, false, true, false}));
+        form->close();
+    }
+
+    void memoRefusesWhatTheFileCannotHold() {
+        TempDir dir;
+        ScriptedUi ui;
+        auto form = startWindow(dir, ui);
+        ui.clear();
+        auto* memo = child<QPlainTextEdit>(form.get(), "Memo1");
+        QTest::keyClicks(memo, QStringLiteral("ok"));
+        memo->insertPlainText(QString::fromUtf8("\xED\x95\x9C"));  // a Hangul syllable: no CP932 form
+        QCOMPARE(memo->toPlainText(), QStringLiteral("ok"));
+        QCOMPARE(form->book().Memo1, std::string("ok"));
+        QCOMPARE(ui.messages().size(), std::size_t{1});
+        QCOMPARE(ui.messages()[0].kind, MsgKind::Warning);
+        form->close();
+    }
+
+    void barsStopAtTheMinimumAndTheWidthStays() {
+        TempDir dir;
+        ScriptedUi ui;
+        auto form = startWindow(dir, ui);
+        StackedPanels* left = form->stackOf(QStringLiteral("pnlL0"));
+        QVERIFY(left);
+        QCOMPARE(left->panelHeight("pnlL0"), std::optional<int>(150));
+        auto* bar = child<QSplitterHandle>(form.get(), "pnlDragL1");
+        QVERIFY(bar);
+        // The bar takes 2 pixels between its panels (its grab area may reach over them).
+        QWidget* l0 = form->findChild<QWidget*>("pnlL0");
+        QWidget* l1 = form->findChild<QWidget*>("pnlL1");
+        QCOMPARE(l1->y() - (l0->y() + l0->height()), 2);
+        QCOMPARE(bar->cursor().shape(), Qt::SplitVCursor);
+        dragBar(bar, -500);
+        QCOMPARE(left->panelHeight("pnlL0"), std::optional<int>(48));
+        QCOMPARE(form->findChild<QWidget*>("pnlL0")->height(), 48);
+
+        // The memo panel grows by a drag of its bar upwards, the summary gives way.
+        StackedPanels* right = form->stackOf(QStringLiteral("pnlR2"));
+        const int summaryBefore = *right->panelHeight("pnlR1");
+        QCOMPARE(right->panelHeight("pnlR2"), std::optional<int>(69));
+        dragBar(child<QSplitterHandle>(form.get(), "pnlDragR2"), -30);
+        QCOMPARE(right->panelHeight("pnlR2"), std::optional<int>(69 + 30));
+        QCOMPARE(*right->panelHeight("pnlR1"), summaryBefore - 30);
+
+        // Only the fill panels follow the window's height; the width stays 700.
+        const int r0 = form->findChild<QWidget*>("pnlR0")->height();
+        form->resize(900, form->height() + 60);
+        QTest::qWait(20);
+        QCOMPARE(form->width(), 700);
+        QCOMPARE(form->findChild<QWidget*>("pnlR0")->height(), r0);
+        QCOMPARE(form->findChild<QWidget*>("pnlL0")->height(), 48);
+        QCOMPARE(*right->panelHeight("pnlR1"), summaryBefore - 30 + 60);
+        form->close();
+    }
+
+    void closeWritesEveryWindowSetting() {
+        TempDir dir;
+        {
+            ScriptedUi ui;
+            auto form = startWindow(dir, ui);
+            form->stackOf(QStringLiteral("pnlKoza1"))->setPanelHeight("pnlKoza1", 120);
+            form->move(140, 160);
+            form->close();
+        }
+        auto ini = IniFile::load(dir.file("Mirab050.ini"));
+        QVERIFY(ini);
+        QCOMPARE(ini->value("Form", "Left"), std::optional<std::string>("140"));
+        QCOMPARE(ini->value("Form", "Top"), std::optional<std::string>("160"));
+        QVERIFY(ini->value("Form", "Height"));
+        for (const char* key : {"L0", "L2", "R0", "R2", "Koza0", "Koza1", "Koza2", "Koza3", "MonthSummary"})
+            QVERIFY2(ini->value("Panel", key).has_value(), key);
+        QVERIFY(ini->value("Calc", "Left"));
+        QCOMPARE(ini->value("Panel", "L0"), std::optional<std::string>("150"));
+        QCOMPARE(ini->value("Panel", "Koza1"), std::optional<std::string>("120"));
+
+        // The next start opens where the last one closed.
+        ScriptedUi ui;
+        auto form = startWindow(dir, ui);
+        QCOMPARE(form->pos(), QPoint(140, 160));
+        QCOMPARE(form->stackOf(QStringLiteral("pnlKoza1"))->panelHeight("pnlKoza1"), std::optional<int>(120));
+        form->close();
+    }
+};
+
+KAKEIBO_REGISTER_TEST(TForm1Test);
+#include "TForm1Test.moc"
