@@ -1,0 +1,12 @@
+#!/bin/sh
+# Pictures of every page and sub-page of the main window over a small
+# sample book, taken on the offscreen platform (no display needed).
+#   scripts/screenshots.sh [build folder] [picture folder]
+set -eu
+BUILD=${1:-build}
+OUT=${2:-screenshots}
+cmake --build "$BUILD" -j2 --target test_app
+mkdir -p "$OUT"
+OUT=$(cd "$OUT" && pwd)
+QT_QPA_PLATFORM=offscreen KAKEIBO_SCREENSHOTS="$OUT" "$BUILD/tests/test_app" ScreenshotTool
+echo "pictures in $OUT"
