@@ -209,6 +209,23 @@ private slots:
         form->close();
     }
 
+    void aWindowTooLowForThePanelsStopsAtTheirMinimum() {
+        TempDir dir;
+        ScriptedUi ui;
+        auto form = startWindow(dir, ui);
+        form->resize(700, 60);
+        QTest::qWait(20);
+        QVERIFY(form->height() > 60);
+        for (const char* name : {"pnlL0", "pnlL1", "pnlL2", "pnlR0", "pnlR1"})
+            QVERIFY2(form->findChild<QWidget*>(name)->height() >= 48, name);
+        // Top and bottom panels get their heights back once there is room.
+        form->resize(700, 700);
+        QTest::qWait(20);
+        QCOMPARE(form->findChild<QWidget*>("pnlL0")->height(), 150);
+        QCOMPARE(form->findChild<QWidget*>("pnlL2")->height(), 77);
+        form->close();
+    }
+
     void closeWritesEveryWindowSetting() {
         TempDir dir;
         {
