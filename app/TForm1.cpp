@@ -67,6 +67,8 @@ void TForm1::formCreate(const std::string& programFolder) {
     refreshFromBook();
 
     pageTop_->setCurrentIndex(static_cast<int>(Page::TabInput));
+    // Page changes reach the book only once it holds its records.
+    connect(pageTop_, &QTabWidget::currentChanged, this, [this] { pageTopChange(); });
     if (auto* first = qobject_cast<SheetView*>(day_.GridShishutu)) {
         first->selectCell(0, 1);
         first->setFocus();
@@ -119,7 +121,6 @@ void TForm1::buildPages() {
     pageTop_->addTab(memos_.page, QStringLiteral("メモ"));
     stacks_ = {day_.left,         day_.right,         summaries_.week,
                summaries_.month,  summaries_.year,    settings_.accounts};
-    connect(pageTop_, &QTabWidget::currentChanged, this, [this] { pageTopChange(); });
     connect(bindings_, &BookBindings::optionChanged, this, [this] {
         for (SheetView* view : views_) view->viewport()->update();
     });

@@ -157,6 +157,33 @@ private slots:
         form->close();
     }
 
+    void outputMenuOffersTheExportOfThePageShown() {
+        TempDir dir;
+        ScriptedUi ui;
+        auto form = startWindow(dir, ui);
+        const char* items[] = {"mnuSaveTabSepHibi", "mnuSaveTabSepWeek", "mnuSaveTabSepMonth",
+                               "mnuSaveTabSepYear", "mnuSaveTextOboe",   "mnuSaveTextMemo"};
+        auto enabled = [&] {
+            form->Output1Click();
+            QStringList on;
+            for (const char* item : items)
+                if (action(form.get(), item)->isEnabled()) on << QString::fromLatin1(item);
+            return on;
+        };
+        QCOMPARE(enabled(), QStringList{"mnuSaveTabSepHibi"});
+        child<QTabWidget>(form.get(), "pageTop")->setCurrentIndex(1);
+        QCOMPARE(enabled(), QStringList{"mnuSaveTabSepYear"});
+        child<QTabWidget>(form.get(), "subPageStat")->setCurrentIndex(1);
+        QCOMPARE(enabled(), QStringList{"mnuSaveTabSepMonth"});
+        child<QTabWidget>(form.get(), "pageTop")->setCurrentIndex(4);
+        QCOMPARE(enabled(), QStringList{"mnuSaveTextOboe"});
+        child<QTabWidget>(form.get(), "subPageMemo")->setCurrentIndex(1);
+        QCOMPARE(enabled(), QStringList{"mnuSaveTextMemo"});
+        child<QTabWidget>(form.get(), "pageTop")->setCurrentIndex(3);
+        QCOMPARE(enabled(), QStringList{});
+        form->close();
+    }
+
     void memoRefusesWhatTheFileCannotHold() {
         TempDir dir;
         ScriptedUi ui;
