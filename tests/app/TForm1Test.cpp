@@ -6,7 +6,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSplitterHandle>
 #include <QTabWidget>
 #include <QTest>
@@ -18,6 +20,7 @@
 #include "app/TForm1.h"
 #include "book/Book.h"
 #include "messages/Messages.h"
+#include "model/Dates.h"
 #include "storage/IniFile.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
@@ -117,6 +120,32 @@ private slots:
         child<QTabWidget>(form.get(), "pageTop")->setCurrentIndex(4);
         QVERIFY(child<QPlainTextEdit>(form.get(), "MemoLeft")->toPlainText().contains(QStringLiteral("kaimono")));
         QVERIFY(form->book().cards.cur().memo.find("kaimono") != std::string::npos);
+        form->close();
+    }
+
+    void buttonsRunTheirCommandsAndThePanelsFollow() {
+        TempDir dir;
+        ScriptedUi ui;
+        auto form = startWindow(dir, ui);
+        ui.clear();
+        QTest::mouseClick(child<QPushButton>(form.get(), "btnGoPrev"), Qt::LeftButton);
+        QCOMPARE(ui.texts(), std::vector<std::string>{"これが先頭のカードです"});
+
+        const Ymd yesterday = splitDate(form->book().today() - 1);
+        ui.pushCalendar(CalendarResult{true, yesterday.year, yesterday.month, yesterday.day});
+        QTest::mouseClick(child<QPushButton>(form.get(), "btnGoAnyDay"), Qt::LeftButton);
+        QCOMPARE(child<QLabel>(form.get(), "pnlPage")->text(), QStringLiteral("1 / 2"));
+        QCOMPARE(child<QLabel>(form.get(), "pnlDay")->text().toStdString(), form->book().pnlDay);
+        QVERIFY(child<QLabel>(form.get(), "pnlDay")->text() != child<QLabel>(form.get(), "pnlToday")->text());
+
+        auto* grid = child<SheetView>(form.get(), "GridShishutu");
+        QVERIFY(grid->model()->setData(grid->model()->index(1, 0), QStringLiteral("bread")));
+        QVERIFY(grid->model()->setData(grid->model()->index(1, 1), QStringLiteral("300")));
+        ui.clear();
+        QTest::mouseClick(child<QPushButton>(form.get(), "btnCalc"), Qt::LeftButton);
+        // The line has no category: the check says so, and the card is still calculated.
+        QCOMPARE(ui.messages().size(), std::size_t{1});
+        QCOMPARE(form->book().cards.cur().spendList.size(), std::size_t{1});
         form->close();
     }
 
