@@ -2,7 +2,7 @@
 # Runs every fuzz target in DIR for SECONDS each, starting from the seed
 # corpus in fuzz/corpus/<target>. Fails on any crash, leak or sanitizer report.
 set -euo pipefail
-dir=${1:?fuzz build folder}
+dir=$(cd "${1:?fuzz build folder}" && pwd)
 seconds=${2:-30}
 root=$(cd "$(dirname "$0")/.." && pwd)
 status=0
