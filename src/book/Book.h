@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "book/ComboState.h"
 #include "messages/UiPort.h"
 #include "model/Clock.h"
 #include "model/DatedList.h"
@@ -108,8 +109,9 @@ public:
     std::string MemoOboe;  // the notes page
     std::string MemoLeft, MemoRight;  // the memo list panes
 
-    // Items of the three category drop-down lists.
+    // Items of the three category drop-down lists, and which one is open.
     std::vector<std::string> cmbShishutu, cmbShuNyu, cmbKoza;
+    ComboState combo;
 
     // --- records -------------------------------------------------------------
     CardList cards;

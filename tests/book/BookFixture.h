@@ -25,8 +25,7 @@ inline const std::string kBank1 = "ひかり銀行";
 struct BookFixture {
     ScriptedUi ui;
     Book book{ui};
-    ComboState combo;
-    ComboAttachment attachment{book, combo};
+    ComboState& combo = book.combo;
 
     BookFixture() {
         setupAllGrids(book);
