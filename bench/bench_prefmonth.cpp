@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "generator/BenchBook.h"
 #include "generator/BookGenerator.h"
 #include "messages/UiPort.h"
 #include "storage/FileLayer.h"
@@ -19,24 +20,6 @@
 
 namespace kakeibo {
 namespace {
-
-// Answers every box with OK; a benchmark that shows one has gone wrong.
-class SilentUi : public UiPort {
-public:
-    MsgResult showMessage(const Message&) override {
-        ++messages;
-        return MsgResult::Ok;
-    }
-    bool askYesNo(const std::string&, int, int) override { return true; }
-    CalendarResult pickDate() override { return {}; }
-    YearMonthResult askYearMonth(bool) override { return {}; }
-    std::optional<std::string> askOpenFileName(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> askSaveFileName(const FileDialogRequest&) override { return std::nullopt; }
-    void beep() override {}
-    void showWait(const std::string&) override {}
-    void hideWait() override {}
-    int messages = 0;
-};
 
 SheetRecord filledSheet(int rows, int cols, const char* stem) {
     SheetRecord sheet{rows, cols, {}};
