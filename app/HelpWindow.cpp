@@ -1,0 +1,35 @@
+#include "app/HelpWindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+
+namespace kakeibo::shell {
+
+HelpWindow::HelpWindow(const QString& programFolder, QWidget* parent) : QTextBrowser(parent) {
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QStringLiteral("みらぶの家計簿 ヘルプ"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setOpenExternalLinks(false);
+    setHtml(helpHtml(programFolder));
+    resize(640, 560);
+}
+
+QString HelpWindow::helpHtml(const QString& programFolder) {
+    QFile beside(QDir(programFolder).filePath(QString::fromLatin1(kHelpFileName)));
+    if (beside.open(QIODevice::ReadOnly)) return QString::fromUtf8(beside.readAll());
+    QFile builtIn(QStringLiteral(":/") + QString::fromLatin1(kHelpFileName));
+    if (builtIn.open(QIODevice::ReadOnly)) return QString::fromUtf8(builtIn.readAll());
+    return QStringLiteral("<p>ヘルプファイル %1 が見つかりません。</p>").arg(QString::fromLatin1(kHelpFileName));
+}
+
+HelpWindow* HelpWindow::showContents(const QString& programFolder) {
+    static QPointer<HelpWindow> window;
+    if (!window) window = new HelpWindow(programFolder);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+}  // namespace kakeibo::shell

@@ -1,0 +1,24 @@
+#pragma once
+// The help window: the help file "Mirab050.hlp" (HTML in Japanese) in a
+// text browser. The file beside the program is shown when there is one,
+// otherwise the copy built into the program.
+
+#include <QTextBrowser>
+
+namespace kakeibo::shell {
+
+inline constexpr const char* kHelpFileName = "Mirab050.hlp";
+
+class HelpWindow : public QTextBrowser {
+    Q_OBJECT
+public:
+    explicit HelpWindow(const QString& programFolder, QWidget* parent = nullptr);
+
+    // The window of the contents, made once and raised on every later call.
+    static HelpWindow* showContents(const QString& programFolder);
+
+    // The HTML of the help file, from programFolder or from the program.
+    static QString helpHtml(const QString& programFolder);
+};
+
+}  // namespace kakeibo::shell

@@ -1,0 +1,81 @@
+#pragma once
+// A table view of one core sheet: no headers of its own (the sheet's fixed
+// rows and columns are its headers), rows 20 pixels high, the sheet's own
+// column widths, the cell painter, and a one-line cell editor that writes
+// into the sheet. The current cell is the sheet's current cell. Hooks let
+// the main window attach its key filter, combos and pop-up menu.
+
+#include <functional>
+
+#include <QTableView>
+
+#include "sheets/Sheet.h"
+#include "app/SheetDelegate.h"
+
+namespace kakeibo {
+class Book;
+}
+
+namespace kakeibo::shell {
+
+class SheetModel;
+
+inline constexpr int kSheetRowHeight = 20;
+
+class SheetView : public QTableView {
+    Q_OBJECT
+public:
+    using KeyHook = std::function<bool(QKeyEvent*)>;
+
+    // The display options are read from book at each paint.
+    SheetView(Sheet& sheet, const Book& book, QWidget* parent = nullptr);
+    SheetView(Sheet& sheet, SheetDelegate::OptionsSource options, QWidget* parent = nullptr);
+
+    Sheet& sheet() const { return *sheet_; }
+    SheetModel* sheetModel() const { return model_; }
+    SheetDelegate* sheetDelegate() const { return delegate_; }
+
+    // Makes (col, row) the current cell of the sheet and of the view.
+    void selectCell(int col, int row);
+    // Takes the current cell, the Tab setting and the widths from the sheet
+    // (after the logic moved them).
+    void syncFromSheet();
+    // The cell under a point of the viewport, or (-1, -1).
+    QPoint cellAt(const QPoint& viewportPos) const;
+    // The rectangle of a cell in viewport coordinates.
+    QRect cellRect(int col, int row) const;
+
+    // Sees every key pressed on the view before the view does; true
+    // consumes it. The default asks keyHook.
+    virtual bool filterKey(QKeyEvent* event);
+    void setKeyHook(KeyHook hook) { keyHook_ = std::move(hook); }
+    // Sees every key pressed in the cell editor first.
+    void setEditorKeyHook(KeyHook hook);
+
+signals:
+    void cellSelected(int col, int row);
+    void leftPressed(int col, int row);
+    void rightClicked(int col, int row, QPoint globalPos);
+    // A typed text was refused; message says why, in a few words.
+    void textRefused(const QString& message);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+
+private:
+    void applyWidths();
+    void showRefusal(int col, int row, TextCheck reason);
+
+    Sheet* sheet_;
+    SheetModel* model_;
+    SheetDelegate* delegate_;
+    KeyHook keyHook_;
+    bool syncing_ = false;
+};
+
+}  // namespace kakeibo::shell

@@ -1,0 +1,35 @@
+// The program entry: the application object, the help file's name, the
+// Japanese fonts, the program folder and its lock, then the main window.
+// No arguments and no environment variables are read here.
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "app/Fonts.h"
+#include "app/HelpWindow.h"
+#include "app/InstanceLock.h"
+#include "app/TForm1.h"
+#include "storage/FileNames.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // The help command opens the file of this name (beside the program, or
+    // the copy built in).
+    app.setProperty("helpFile", QString::fromLatin1(kakeibo::shell::kHelpFileName));
+    kakeibo::shell::installJapaneseFonts();
+
+    const std::string folder = kakeibo::programFolder();
+    kakeibo::shell::InstanceLock lock(folder);
+    if (lock.acquire() == kakeibo::shell::InstanceLock::Outcome::HeldElsewhere) {
+        // A second program on the same files would undo the first one's
+        // work when closing: say so and end before anything is read or written.
+        QMessageBox::information(nullptr, QStringLiteral("みらぶの家計簿"),
+                                 QString::fromUtf8(kakeibo::shell::alreadyRunningMessage()));
+        return 1;
+    }
+
+    // Its creation runs the book's start-up (splash, files, today's card).
+    kakeibo::shell::TForm1 form(folder);
+    form.show();
+    return app.exec();
+}
