@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QPointer>
 
+#include "app/Resources.h"
+
 namespace kakeibo::shell {
 
 HelpWindow::HelpWindow(const QString& programFolder, QWidget* parent) : QTextBrowser(parent) {
@@ -18,6 +20,7 @@ HelpWindow::HelpWindow(const QString& programFolder, QWidget* parent) : QTextBro
 QString HelpWindow::helpHtml(const QString& programFolder) {
     QFile beside(QDir(programFolder).filePath(QString::fromLatin1(kHelpFileName)));
     if (beside.open(QIODevice::ReadOnly)) return QString::fromUtf8(beside.readAll());
+    loadResources();
     QFile builtIn(QStringLiteral(":/") + QString::fromLatin1(kHelpFileName));
     if (builtIn.open(QIODevice::ReadOnly)) return QString::fromUtf8(builtIn.readAll());
     return QStringLiteral("<p>ヘルプファイル %1 が見つかりません。</p>").arg(QString::fromLatin1(kHelpFileName));

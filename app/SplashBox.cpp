@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "app/Fonts.h"
+#include "app/Resources.h"
 
 namespace kakeibo::shell {
 
@@ -46,6 +47,7 @@ QLabel* textAt(QWidget* parent, const QString& text, int x, int y, int pixelSize
 
 SplashBox::SplashBox(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    loadResources();
     setObjectName(QStringLiteral("TFormSplash"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kWidth, kHeight);
