@@ -42,6 +42,9 @@ public:
     ~TForm1() override;
 
     Book& book() { return *book_; }
+    // The window's own dialogs (nullptr when a UiPort was given), for the
+    // calendar and year/month hooks.
+    QtUiPort* qtUi() { return ownUi_.get(); }
     const StartupReport& startupReport() const { return report_; }
 
     // The tools that live outside the window. Unset, the built-in
