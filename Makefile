@@ -1,5 +1,5 @@
 # make test: installs what is missing, builds, runs every test.
-# make run:  installs what is missing, builds, shows today's card.
+# make run:  installs what is missing, builds, starts the program.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
@@ -37,9 +37,8 @@ test: unit-tests asan-tests fuzz
 bench: build
 	for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
-# Until the window program exists, the command-line tool shows today's card.
 run: build
-	$(BUILD)/kakeibo-cli show $$(date +%F)
+	$(BUILD)/kakeibo
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
