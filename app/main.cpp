@@ -9,6 +9,7 @@
 #include "app/HelpWindow.h"
 #include "app/InstanceLock.h"
 #include "app/TForm1.h"
+#include "app/ToolWindows.h"
 #include "storage/FileNames.h"
 
 int main(int argc, char* argv[]) {
@@ -30,6 +31,7 @@ int main(int argc, char* argv[]) {
 
     // Its creation runs the book's start-up (splash, files, today's card).
     kakeibo::shell::TForm1 form(folder);
+    kakeibo::shell::ToolWindows tools(form);
     form.show();
     return app.exec();
 }
