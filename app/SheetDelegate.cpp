@@ -50,8 +50,9 @@ void SheetDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionView
 }
 
 bool SheetDelegate::eventFilter(QObject* object, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && editorKeyHook_ &&
-        editorKeyHook_(static_cast<QKeyEvent*>(event))) {
+    auto* editor = qobject_cast<QWidget*>(object);
+    if (event->type() == QEvent::KeyPress && editorKeyHook_ && editor &&
+        editorKeyHook_(editor, static_cast<QKeyEvent*>(event))) {
         return true;
     }
     return QStyledItemDelegate::eventFilter(object, event);

@@ -21,7 +21,7 @@ class SheetDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
     using OptionsSource = std::function<SheetDisplayOptions()>;
-    using EditorKeyHook = std::function<bool(QKeyEvent*)>;
+    using EditorKeyHook = std::function<bool(QWidget* editor, QKeyEvent*)>;
 
     explicit SheetDelegate(QObject* parent = nullptr);
 

@@ -89,7 +89,12 @@ QRect SheetView::cellRect(int col, int row) const { return visualRect(model_->in
 
 bool SheetView::filterKey(QKeyEvent* event) { return keyHook_ && keyHook_(event); }
 
-void SheetView::setEditorKeyHook(KeyHook hook) { delegate_->setEditorKeyHook(std::move(hook)); }
+void SheetView::setEditorKeyHook(EditorKeyHook hook) { delegate_->setEditorKeyHook(std::move(hook)); }
+
+bool SheetView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    if (index.isValid() && editPermission_ && !editPermission_(index.column(), index.row())) return false;
+    return QTableView::edit(index, trigger, event);
+}
 
 void SheetView::keyPressEvent(QKeyEvent* event) {
     if (filterKey(event)) return;
@@ -100,12 +105,14 @@ void SheetView::mousePressEvent(QMouseEvent* event) {
     const QModelIndex at = indexAt(event->position().toPoint());
     const int col = at.isValid() ? at.column() : -1;
     const int row = at.isValid() ? at.row() : -1;
+    const bool alone = (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == 0 &&
+                       event->buttons() == event->button();
     if (event->button() == Qt::RightButton) {
         setFocus(Qt::MouseFocusReason);
-        emit rightClicked(col, row, event->globalPosition().toPoint());
+        if (alone) emit rightClicked(col, row, event->globalPosition().toPoint());
         return;
     }
-    if (event->button() == Qt::LeftButton) emit leftPressed(col, row);
+    if (event->button() == Qt::LeftButton && alone) emit leftPressed(col, row);
     // A fixed cell is a caption: clicking it moves nothing.
     if (at.isValid() && model_->isFixed(col, row)) {
         setFocus(Qt::MouseFocusReason);
@@ -127,7 +134,8 @@ void SheetView::focusOutEvent(QFocusEvent* event) {
 void SheetView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableView::currentChanged(current, previous);
     if (!current.isValid()) return;
-    if (!syncing_) sheet_->setCurrentCell(current.column(), current.row());
+    if (syncing_) return;
+    sheet_->setCurrentCell(current.column(), current.row());
     emit cellSelected(current.column(), current.row());
 }
 

@@ -26,6 +26,8 @@ class SheetView : public QTableView {
     Q_OBJECT
 public:
     using KeyHook = std::function<bool(QKeyEvent*)>;
+    using EditorKeyHook = std::function<bool(QWidget* editor, QKeyEvent*)>;
+    using EditPermission = std::function<bool(int col, int row)>;
 
     // The display options are read from book at each paint.
     SheetView(Sheet& sheet, const Book& book, QWidget* parent = nullptr);
@@ -50,10 +52,15 @@ public:
     virtual bool filterKey(QKeyEvent* event);
     void setKeyHook(KeyHook hook) { keyHook_ = std::move(hook); }
     // Sees every key pressed in the cell editor first.
-    void setEditorKeyHook(KeyHook hook);
+    void setEditorKeyHook(EditorKeyHook hook);
+    // Cells for which the permission says no open no cell editor (a
+    // drop-down list edits them instead).
+    void setEditPermission(EditPermission permission) { editPermission_ = std::move(permission); }
 
 signals:
+    // The person moved the current cell (not the book: syncFromSheet is silent).
     void cellSelected(int col, int row);
+    // The left or the right button pressed alone, with no Shift, Ctrl or Alt.
     void leftPressed(int col, int row);
     void rightClicked(int col, int row, QPoint globalPos);
     // A typed text was refused; message says why, in a few words.
@@ -66,6 +73,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
 private:
     void applyWidths();
@@ -75,6 +83,7 @@ private:
     SheetModel* model_;
     SheetDelegate* delegate_;
     KeyHook keyHook_;
+    EditPermission editPermission_;
     bool syncing_ = false;
 };
 

@@ -13,6 +13,7 @@
 #include "app/QtUiPort.h"
 #include "app/SheetView.h"
 #include "app/SplashBox.h"
+#include "app/editing/SheetEditAids.h"
 #include "app/pages/BookBindings.h"
 #include "app/pages/CreditPage.h"
 #include "book/Credit.h"
@@ -59,6 +60,7 @@ void TForm1::formCreate(const std::string& programFolder) {
         applyLayout(WindowLayout{}, false);
 
     bindings_ = new BookBindings(*book_, this);
+    editAids_ = new SheetEditAids(*book_, this);
     buildPages();
     connectMenus();
 
@@ -94,6 +96,7 @@ QWidget* TForm1::makeSheetView(Sheet& sheet, QWidget* parent) {
     auto* view = new SheetView(sheet, *book_, parent);
     view->setObjectName(QString::fromStdString(sheet.name()));
     views_.push_back(view);
+    editAids_->attach(view);
     connectSheetMouse(view);
     return view;
 }
@@ -131,6 +134,7 @@ void TForm1::connectSheetMouse(SheetView* view) {
     if (isLineEditGrid(name)) {
         connect(view, &SheetView::rightClicked, this, [this, view](int col, int row, QPoint globalPos) {
             view->setFocus();
+            editAids_->hideAll();
             Sheet& sheet = view->sheet();
             const bool accountSheet = sheet.name().rfind("GridSetKoza", 0) == 0;
             const auto chosen = accountSheet ? showPopDelAndInsert3(sheet, col, row)
@@ -225,6 +229,7 @@ void TForm1::runCommand(const std::function<void(Book&)>& command) {
 void TForm1::refreshFromBook() {
     bindings_->refresh();
     setWindowTitle(QString::fromStdString(book_->caption));
+    editAids_->sync();
     for (SheetView* view : views_) {
         view->syncFromSheet();
         view->viewport()->update();

@@ -25,6 +25,7 @@ namespace kakeibo::shell {
 
 class BookBindings;
 class QtUiPort;
+class SheetEditAids;
 class SheetView;
 class SplashBox;
 
@@ -42,6 +43,7 @@ public:
     ~TForm1() override;
 
     Book& book() { return *book_; }
+    SheetEditAids& editAids() { return *editAids_; }
     // The window's own dialogs (nullptr when a UiPort was given), for the
     // calendar and year/month hooks.
     QtUiPort* qtUi() { return ownUi_.get(); }
@@ -99,6 +101,7 @@ private:
     std::unique_ptr<QtUiPort> ownUi_;
     std::unique_ptr<Book> book_;
     BookBindings* bindings_ = nullptr;
+    SheetEditAids* editAids_ = nullptr;
     std::unique_ptr<PageContext> context_;
     StartupReport report_;
     QString programFolder_;

@@ -50,15 +50,29 @@ bool limitOnlyNumeric(char32_t key, std::string_view cellText, int caretPosition
     return false;
 }
 
+namespace {
+
+constexpr std::array<std::string_view, 13> kAmountKeySheets = {
+    "GridShishutu",    "GridShuNyu",    "GridKoza",     "GridSetGenkinOut", "GridSetKoza0",
+    "GridSetKoza1",    "GridSetKoza2",  "GridSetKoza3", "GridShokiGenkin",  "GridShokiKoza",
+    "GridShokiChokin", "GridSetRowNum", "GridSetTax"};
+
+bool takesAmountKeys(std::string_view name) {
+    return std::find(kAmountKeySheets.begin(), kAmountKeySheets.end(), name) != kAmountKeySheets.end();
+}
+
+bool isSavingsSettings(std::string_view name) { return name == "GridSetChokin" || name == "GridSetSonota"; }
+
+}  // namespace
+
+bool walksOnEnter(std::string_view controlName) {
+    return takesAmountKeys(controlName) || isSavingsSettings(controlName);
+}
+
 bool needsNumericFilter(const Sheet& sheet, int col, int row) {
-    static constexpr std::array<std::string_view, 13> kAmountKeySheets = {
-        "GridShishutu",    "GridShuNyu",      "GridKoza",        "GridSetGenkinOut", "GridSetKoza0",
-        "GridSetKoza1",    "GridSetKoza2",    "GridSetKoza3",    "GridShokiGenkin",  "GridShokiKoza",
-        "GridShokiChokin", "GridSetRowNum",   "GridSetTax"};
     const std::string_view name = sheet.name();
-    if (name == "GridSetChokin" || name == "GridSetSonota") return row == 1;
-    if (std::find(kAmountKeySheets.begin(), kAmountKeySheets.end(), name) == kAmountKeySheets.end()) return false;
-    return isAmountColumn(sheet, col);
+    if (isSavingsSettings(name)) return row == 1;
+    return takesAmountKeys(name) && isAmountColumn(sheet, col);
 }
 
 void insertGridLine(Sheet& sheet) {

@@ -36,6 +36,10 @@ CellPos moveToNextCell(Sheet& sheet);
 // Backspace pass; "." only while the text has none; "-" only at the start
 // of a text that has none. Nothing is typed in front of a minus sign.
 bool limitOnlyNumeric(char32_t key, std::string_view cellText, int caretPosition);
+// Whether Enter walks the cells of a sheet of that control name: the
+// sheets whose cells take the amount key filter, and the savings and
+// "other" settings.
+bool walksOnEnter(std::string_view controlName);
 // Whether keys typed into cell (col, row) of the sheet go through that
 // filter: the amount columns of the entry, cash, account, initial-value,
 // line-count and tax sheets, and row 1 of the savings and "other" settings.

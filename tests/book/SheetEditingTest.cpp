@@ -49,6 +49,10 @@ TEST(SheetEditing, WhichCellsFilterKeysAndWhichSheetsHaveAList) {
     EXPECT_TRUE(needsNumericFilter(f.book.GridSetChokin, 0, 1));
     EXPECT_FALSE(needsNumericFilter(f.book.GridCredit, 4, 1));
     EXPECT_FALSE(needsNumericFilter(f.book.GridSetGenkinIn, 0, 1));
+    EXPECT_TRUE(walksOnEnter("GridSetTax"));
+    EXPECT_TRUE(walksOnEnter("GridSetSonota"));
+    EXPECT_FALSE(walksOnEnter("GridCredit"));
+    EXPECT_FALSE(walksOnEnter("GridSetGenkinIn"));
 
     EXPECT_EQ(categoryComboOf(f.book.GridKoza), CategoryCombo::Koza);
     EXPECT_EQ(categoryComboOf(f.book.GridShuNyu), CategoryCombo::ShuNyu);
