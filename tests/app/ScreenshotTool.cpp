@@ -6,7 +6,19 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <QAbstractItemView>
+#include <QApplication>
+
+#include "app/SheetView.h"
 #include "app/TForm1.h"
+#include "app/editing/CategoryComboBox.h"
+#include "app/editing/SheetEditAids.h"
+#include "dialogs/CalendarDialog.h"
+#include "dialogs/DentakuWindow.h"
+#include "dialogs/HibiOutDialog.h"
+#include "dialogs/PrintDialog.h"
+#include "dialogs/YearMonthDialog.h"
+#include "book/PrintLayout.h"
 #include "book/Book.h"
 #include "book/DayCalculation.h"
 #include "book/DayDisplay.h"
@@ -133,6 +145,52 @@ private slots:
         shoot(3, nullptr, 0, "9-TabCredit");
         shoot(4, "subPageMemo", 0, "10-TabOboe");
         shoot(4, "subPageMemo", 1, "11-TabMemoIchiran");
+        form.close();
+    }
+
+    void grabEveryDialog() {
+        const QString folder = qEnvironmentVariable("KAKEIBO_SCREENSHOTS");
+        if (folder.isEmpty()) QSKIP("no folder for the pictures (KAKEIBO_SCREENSHOTS)");
+        QDir().mkpath(folder);
+        TempDir dir;
+        ScriptedUi ui;
+        TForm1 form(dir.path(), ui);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.runCommand(fillSettings);
+        form.runCommand(fillCards);
+        Book& book = form.book();
+        auto save = [&](QWidget* widget, const char* name) {
+            widget->show();
+            QTest::qWait(30);
+            QVERIFY(widget->grab().save(folder + "/" + name + ".png"));
+            widget->hide();
+        };
+
+        // The category list open over a spending line.
+        auto* grid = form.findChild<kakeibo::shell::SheetView*>("GridShishutu");
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cellRect(2, 4).center());
+        auto* list = form.editAids().comboBox(CategoryCombo::Shishutu);
+        QTRY_VERIFY(list->view()->isVisible());
+        QTest::qWait(30);
+        QVERIFY(form.grab().save(folder + "/20-CategoryList.png"));
+        QVERIFY(list->view()->window()->grab().save(folder + "/21-CategoryListItems.png"));
+        list->hidePopup();
+
+        kakeibo::shell::CalendarDialog calendar(book, &form);
+        save(&calendar, "22-Calendar");
+        kakeibo::shell::YearMonthDialog yearMonth(ui, book.today(), &form);
+        yearMonth.setMonthShown(true);
+        save(&yearMonth, "23-YearMonth");
+        yearMonth.setMonthShown(false);
+        save(&yearMonth, "24-Year");
+        kakeibo::shell::HibiOutDialog hibi(book, &form);
+        save(&hibi, "25-HibiOut");
+        form.runCommand(btnSumWeekClick);
+        kakeibo::shell::PrintDialog print(book, makeWeekPrintJob(book), &form);
+        save(&print, "26-PrintWeek");
+        kakeibo::shell::DentakuWindow dentaku(book, std::nullopt, &form);
+        save(&dentaku, "27-Calculator");
         form.close();
     }
 };
