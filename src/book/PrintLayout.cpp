@@ -16,6 +16,10 @@ const std::string kInfoFont{kPrintInfoFont};
 // Ruled tables: the title column is two amount columns wide.
 constexpr int kTableColumn = 240;
 constexpr int kTableTitleColumn = 2 * kTableColumn;
+constexpr int kTableTextPoints = 9;
+// Headers keep this much room to each column rule and shrink no further.
+constexpr int kHeaderMargin = 4;
+constexpr int kSmallestPoints = 5;
 
 // Weekly and yearly prints: where the heading starts.
 constexpr int kWeekLeft = 170;
@@ -34,6 +38,15 @@ std::string amountCell(const Sheet& sheet, int col, int row, AmountDisplay displ
 }
 
 // Draws text so that it ends at right.
+// The largest regular size up to maxPoints (but not under the smallest
+// legible one) in which text fits into width.
+void setFontToFit(PrintCanvas& canvas, const std::string& family, int maxPoints, const std::string& text,
+                  int width) {
+    int points = maxPoints;
+    canvas.setFont(family, points, false);
+    while (points > kSmallestPoints && canvas.textWidth(text) > width) canvas.setFont(family, --points, false);
+}
+
 void drawRightAligned(PrintCanvas& canvas, int right, int y, const std::string& text) {
     canvas.drawText(right - canvas.textWidth(text), y, text);
 }
@@ -171,12 +184,15 @@ int printTable(PrintCanvas& canvas, const PrintJob& job, int x, int y, const std
     }
     for (int j = 0; j <= rows; ++j) canvas.drawLine(x, top + j * h, tableRight, top + j * h);
 
-    canvas.setFont(job.fontName, 9, false);
     for (int c = 0; c < cols; ++c) {
         const std::string& header = sheet.cell(c, 0);
         const int width = c == 0 ? kTableTitleColumn : kTableColumn;
+        // A header wider than its column (the week's dates on a printer of
+        // low resolution) is set smaller rather than run over the rules.
+        setFontToFit(canvas, job.fontName, kTableTextPoints, header, width - 2 * kHeaderMargin);
         canvas.drawText(columnLeft(c) + (width - canvas.textWidth(header)) / 2, top + 10, header);
     }
+    canvas.setFont(job.fontName, kTableTextPoints, false);
     for (int r = 1; r < rows; ++r) {
         const int textTop = top + 10 + r * h;
         canvas.drawText(x + 4, textTop, sheet.cell(0, r));

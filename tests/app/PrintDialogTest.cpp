@@ -15,6 +15,7 @@
 #include "book/MonthSummary.h"
 #include "book/SettingsApply.h"
 #include "book/SheetLayouts.h"
+#include "book/Stores.h"
 #include "book/WeekYearSummary.h"
 #include "dialogs/PrintDialog.h"
 #include "support/FixedToday.h"
@@ -53,6 +54,7 @@ class PrintDialogTest : public QObject {
             book.GridSetGenkinOut.setCell(1, 1, "30000");
             book.GridSetGenkinIn.setCell(0, 1, "お小遣い");
             book.GridSetSonota.setCell(1, 2, "花子");
+            book.chkBoxComma = true;
             settingAll(book);
             const Date today = book.today();
             book.cards.init(today);
@@ -62,10 +64,16 @@ class PrintDialogTest : public QObject {
             book.GridShishutu.setCell(0, 1, "昼食");
             book.GridShishutu.setCell(1, 1, "1234");
             book.GridShishutu.setCell(2, 1, "食費");
+            book.GridShuNyu.setCell(0, 1, "小遣い");
+            book.GridShuNyu.setCell(1, 1, "5000");
+            book.GridShuNyu.setCell(2, 1, "お小遣い");
+            storeTheDay(book);
             dispTheWY(book, kWeekMode, today);
             btnSumWeekClick(book);
             dispTheMonth(book, getMonthKey(today, book.shonichi()));
             btnSumMonthClick(book);
+            dispTheWY(book, kYearMode, today);
+            btnSumYearClick(book);
             ui.clear();
         }
     };
@@ -117,44 +125,52 @@ private slots:
         dialog.reject();
     }
 
-    void printsTheWeekAndTheMonthToPdf() {
+    void printsTheWeekTheMonthAndTheYearToPdf() {
         SummedBook setup;
         TempDir dir;
-        PrintDialog week(setup.book, makeWeekPrintJob(setup.book), nullptr);
-        week.setPrintToPdf(true);
-        week.open();
-        setup.ui.pushSaveFileName(dir.file("week"));  // the extension is added
-        press(week, "btnPrint");
-        QVERIFY(!week.isVisible());
-        QVERIFY(dir.exists("week.pdf"));
-
-        PrintDialog month(setup.book, makeMonthPrintJob(setup.book), nullptr);
-        month.setPrintToPdf(true);
-        month.open();
-        setup.ui.pushSaveFileName(dir.file("month.pdf"));
-        press(month, "btnPrint");
-        QVERIFY(!month.isVisible());
-        QVERIFY(dir.exists("month.pdf"));
-        if (qEnvironmentVariableIsSet("KAKEIBO_KEEP_PDF")) {
-            QFile::copy(QString::fromStdString(dir.file("week.pdf")), "/tmp/dialogs-week.pdf");
-            QFile::copy(QString::fromStdString(dir.file("month.pdf")), "/tmp/dialogs-month.pdf");
-        }
+        auto print = [&](PrintJob job, const char* name) {
+            PrintDialog dialog(setup.book, std::move(job), nullptr);
+            dialog.setPrintToPdf(true);
+            dialog.open();
+            setup.ui.pushSaveFileName(dir.file(name));  // the extension is added
+            press(dialog, "btnPrint");
+            QVERIFY(!dialog.isVisible());
+            const QString pdf = QString::fromStdString(dir.file(std::string(name) + ".pdf"));
+            QVERIFY(QFile::exists(pdf));
+            // KAKEIBO_KEEP_PDF names a folder that keeps the pages for a person to look at.
+            const QString keep = qEnvironmentVariable("KAKEIBO_KEEP_PDF");
+            if (!keep.isEmpty()) {
+                QFile::remove(keep + "/" + name + ".pdf");
+                QFile::copy(pdf, keep + "/" + name + ".pdf");
+            }
+        };
+        print(makeWeekPrintJob(setup.book), "week");
+        print(makeMonthPrintJob(setup.book), "month");
+        PrintJob year = makeYearPrintJob(setup.book);
+        year.which = PrintWhich::Both;
+        print(year, "year");
 
         const QString weekText = popplerOutput("pdftotext", {QString::fromStdString(dir.file("week.pdf")), "-"});
         if (weekText.isEmpty()) QSKIP("poppler's pdftotext is not installed");
-        QVERIFY(popplerOutput("pdfinfo", {QString::fromStdString(dir.file("week.pdf"))}).contains(
-            QRegularExpression("Pages:\\s+1\\n")));
+        for (const char* name : {"week.pdf", "month.pdf", "year.pdf"}) {
+            QVERIFY(popplerOutput("pdfinfo", {QString::fromStdString(dir.file(name))})
+                        .contains(QRegularExpression("Pages:\\s+1\\n")));
+        }
         QVERIFY2(weekText.contains(QStringLiteral("2000 年度 第")), qPrintable(weekText));
-        QVERIFY(weekText.contains(QStringLiteral("支出")));
-        QVERIFY(weekText.contains(QStringLiteral("収入")));
-        QVERIFY(weekText.contains(QStringLiteral("食費")));
-        QVERIFY(weekText.contains(QStringLiteral("使用者：花子")));
+        for (const QString& expected : {QStringLiteral("支出"), QStringLiteral("収入"), QStringLiteral("食費"),
+                                        QStringLiteral("使用者：花子"), QStringLiteral("12/10（日）"),
+                                        QStringLiteral("1,234"), QStringLiteral("5,000")})
+            QVERIFY2(weekText.contains(expected), qPrintable(expected + "\n" + weekText));
 
         const QString monthText = popplerOutput("pdftotext", {QString::fromStdString(dir.file("month.pdf")), "-"});
-        QVERIFY2(monthText.contains(QStringLiteral("12月度")), qPrintable(monthText));
-        QVERIFY(monthText.contains(QStringLiteral("家計合計")));
-        QVERIFY(monthText.contains(QStringLiteral("まとめ")));
-        QVERIFY(monthText.contains(QStringLiteral("1234")));
+        for (const QString& expected : {QStringLiteral("12月度"), QStringLiteral("家計合計"),
+                                        QStringLiteral("まとめ"), QStringLiteral("1,234")})
+            QVERIFY2(monthText.contains(expected), qPrintable(expected + "\n" + monthText));
+
+        const QString yearText = popplerOutput("pdftotext", {QString::fromStdString(dir.file("year.pdf")), "-"});
+        for (const QString& expected : {QStringLiteral("2000 年度"), QStringLiteral("12 月"),
+                                        QStringLiteral("1,234"), QStringLiteral("5,000")})
+            QVERIFY2(yearText.contains(expected), qPrintable(expected + "\n" + yearText));
     }
 };
 

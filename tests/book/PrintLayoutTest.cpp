@@ -1,5 +1,6 @@
 #include "book/PrintLayout.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -51,7 +52,11 @@ public:
         size_ = pointSize;
         bold_ = bold;
     }
-    int textWidth(const std::string& text) override { return 10 * codePoints(text); }
+    // 10 units a character from 9 points up, so positions are easy to
+    // read; below 9 points in proportion, so a header set smaller fits.
+    int textWidth(const std::string& text) override {
+        return 10 * std::min(size_, 9) * codePoints(text) / 9;
+    }
     int textHeight(const std::string&) override { return 20; }
     void drawText(int x, int y, const std::string& text) override { add(Op::Text, x, y, 0, 0, text); }
     void setPen(int width) override { pen_ = width; }
@@ -180,6 +185,9 @@ TEST(PrintLayoutTest, WeekPrintHeadingAndRuledTables) {
     f.book.chkBoxComma = true;
     PrintFixture::fillWeekSheet(f.book.GridWeekShishutsu, "食費");
     PrintFixture::fillWeekSheet(f.book.GridWeekShuNyu, "給料");
+    std::string wideHeader;
+    for (int i = 0; i < 30; ++i) wideHeader += "日";
+    f.book.GridWeekShishutsu.setCell(3, 0, wideHeader);
     ASSERT_TRUE(printJob(f.canvas, makeWeekPrintJob(f.book), f.book));
     RecordingCanvas& c = f.canvas;
     EXPECT_EQ(c.landscapeAtBegin, false);
@@ -219,6 +227,14 @@ TEST(PrintLayoutTest, WeekPrintHeadingAndRuledTables) {
         }
     }
     EXPECT_EQ(amounts, 2);
+
+    // A header wider than its column is set smaller until it fits, and the
+    // rows below it keep the table's size.
+    const RecordingCanvas::Op* wide = c.text(wideHeader);
+    ASSERT_NE(wide, nullptr);
+    EXPECT_EQ(wide->size, 6);  // 200 units: the largest size within 240 - 2 * 4
+    EXPECT_EQ(wide->x1, 170 + 240 * 4 + 20);
+    EXPECT_EQ(c.text("食費")->size, 9);
 
     // The income table starts where the spending table ended: 170 + 5 * 20.
     EXPECT_TEXT_AT(c, "収入", 175, 275);
