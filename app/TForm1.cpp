@@ -17,6 +17,7 @@
 #include "app/pages/BookBindings.h"
 #include "app/pages/CreditPage.h"
 #include "book/Credit.h"
+#include "book/DataPrefetch.h"
 #include "book/FileCommands.h"
 #include "book/PageChange.h"
 #include "book/SheetEditing.h"
@@ -59,12 +60,19 @@ void TForm1::formCreate(const std::string& programFolder) {
     else
         applyLayout(WindowLayout{}, false);
 
+    // The data file is read while the pages are built.
+    DataPrefetch prefetch(dataFileName(book_->folder));
     bindings_ = new BookBindings(*book_, this);
     editAids_ = new SheetEditAids(*book_, this);
     buildPages();
     connectMenus();
 
-    report_ = kakeibo::formCreate(*book_);
+    {
+        // The views are not shown yet: one reset each afterwards costs far
+        // less than following every cell the start-up writes.
+        HoldNotifications hold(book_->allSheets());
+        report_ = kakeibo::formCreate(*book_, &prefetch);
+    }
     applyLayout(report_.layout, report_.windowFileFound);
     refreshFromBook();
 

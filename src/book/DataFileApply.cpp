@@ -75,8 +75,12 @@ bool saveBookData(const std::string& path, Book& book, FileLayer& files) {
 }
 
 ReadOutcome loadBookData(const std::string& path, Book& book, DataLoadMode mode) {
+    return loadBookData(readDataFile(path), book, mode);
+}
+
+ReadOutcome loadBookData(DataFileRead&& read, Book& book, DataLoadMode mode) {
     DataImage image;
-    const ReadOutcome outcome = loadData(path, image, book.ui());
+    const ReadOutcome outcome = reportDataFileRead(std::move(read), image, book.ui());
     if (outcome == ReadOutcome::VersionTooNew) return outcome;  // nothing read, nothing changed
     if (outcome == ReadOutcome::Broken && mode == DataLoadMode::ReplaceOnlyWhenGood) return outcome;
     takeImage(image, book);

@@ -35,6 +35,8 @@ enum class DataLoadMode {
 // empty: when nothing could be read the caller's fallback applies (see
 // ensureCard). Returns how the read ended.
 ReadOutcome loadBookData(const std::string& path, Book& book, DataLoadMode mode);
+// The same over a read made beforehand (see DataPrefetch).
+ReadOutcome loadBookData(DataFileRead&& read, Book& book, DataLoadMode mode);
 
 // Makes sure the book has a card: one for date when the list is empty.
 void ensureCard(Book& book, Date date);

@@ -2,6 +2,7 @@
 
 #include "book/AutoDebit.h"
 #include "book/DataFileApply.h"
+#include "book/DataPrefetch.h"
 #include "book/DayDisplay.h"
 #include "book/MonthFileApply.h"
 #include "book/MonthSummary.h"
@@ -18,7 +19,9 @@
 
 namespace kakeibo {
 
-StartupReport formCreate(Book& book) {
+StartupReport formCreate(Book& book) { return formCreate(book, nullptr); }
+
+StartupReport formCreate(Book& book, DataPrefetch* prefetch) {
     StartupReport report;
     const Date today = book.today();
 
@@ -37,7 +40,9 @@ StartupReport formCreate(Book& book) {
     // Day cards.
     const std::string dataPath = dataFileName(book.folder);
     if (fileExists(dataPath)) {
-        report.dataOutcome = loadBookData(dataPath, book, DataLoadMode::KeepWhatWasRead);
+        std::optional<DataFileRead> read = prefetch ? prefetch->take(dataPath) : std::nullopt;
+        report.dataOutcome = read ? loadBookData(std::move(*read), book, DataLoadMode::KeepWhatWasRead)
+                                  : loadBookData(dataPath, book, DataLoadMode::KeepWhatWasRead);
         if (report.dataOutcome != ReadOutcome::Ok) report.unreadableCopy = keepUnreadableCopy(dataPath);
         // A rejected file, or one broken before its first card, leaves no
         // card: the book goes on with one for today, as on a first start,

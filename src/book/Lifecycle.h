@@ -9,6 +9,8 @@
 
 namespace kakeibo {
 
+class DataPrefetch;
+
 struct StartupReport {
     // What the window settings file says (its defaults when it is missing).
     WindowLayout layout;
@@ -29,6 +31,8 @@ struct StartupReport {
 // week cursors, today's card, every page's current record on its sheets,
 // the "today" panels, the first cell, and the automatic debits.
 StartupReport formCreate(Book& book);
+// The same with the data file read beforehand when prefetch read it.
+StartupReport formCreate(Book& book, DataPrefetch* prefetch);
 
 // The close of the main window: window settings, preferences, the day
 // sheets into their card, the data file (previous file kept as ".bak"), the

@@ -254,20 +254,32 @@ void creditRowsToSheet(const std::vector<CreditRow>& rows, Sheet& gridCredit) {
     }
 }
 
-ReadOutcome loadData(const std::string& path, DataImage& out, UiPort& ui, FileLayer& files) {
+DataFileRead readDataFile(const std::string& path, FileLayer& files) {
+    DataFileRead read;
     std::optional<std::string> bytes = readWholeFile(path, files);
-    if (!bytes) {
+    if (!bytes) return read;
+    read.fileRead = true;
+    read.outcome = decodeDataFile(*bytes, read.image);
+    return read;
+}
+
+ReadOutcome reportDataFileRead(DataFileRead&& read, DataImage& out, UiPort& ui) {
+    out = std::move(read.image);
+    if (!read.fileRead) {
         out = DataImage{};
         reportDataReadFailure(ui);
         return ReadOutcome::Broken;
     }
-    ReadOutcome outcome = decodeDataFile(*bytes, out);
-    if (outcome == ReadOutcome::VersionTooNew) {
+    if (read.outcome == ReadOutcome::VersionTooNew) {
         msgVersion(ui, out.version);
-    } else if (outcome == ReadOutcome::Broken) {
+    } else if (read.outcome == ReadOutcome::Broken) {
         reportDataReadFailure(ui);
     }
-    return outcome;
+    return read.outcome;
+}
+
+ReadOutcome loadData(const std::string& path, DataImage& out, UiPort& ui, FileLayer& files) {
+    return reportDataFileRead(readDataFile(path, files), out, ui);
 }
 
 bool saveData(const std::string& path, const DataImage& image, UiPort& ui, FileLayer& files) {

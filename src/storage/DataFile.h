@@ -53,6 +53,17 @@ std::vector<CreditRow> creditRowsFromSheet(const Sheet& gridCredit);
 // Sets the credit sheet to the header row, the rows and one empty row.
 void creditRowsToSheet(const std::vector<CreditRow>& rows, Sheet& gridCredit);
 
+// The data file read and decoded with nothing shown yet, so it can be read
+// on another thread; reportDataFileRead shows what loadData would.
+struct DataFileRead {
+    bool fileRead = false;  // false: the file could not be opened or read
+    ReadOutcome outcome = ReadOutcome::Broken;
+    DataImage image;
+};
+DataFileRead readDataFile(const std::string& path, FileLayer& files = systemFileLayer());
+// Shows the messages of a read and moves its image into out.
+ReadOutcome reportDataFileRead(DataFileRead&& read, DataImage& out, UiPort& ui);
+
 // Reads the data file at path. A file that cannot be opened or is broken
 // shows the three read-failure messages; a version above 59 shows the
 // version message. out is as decodeDataFile leaves it.

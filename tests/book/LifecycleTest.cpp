@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include "book/Book.h"
+#include "book/DataPrefetch.h"
 #include "book/FileCommands.h"
 #include "book/Lifecycle.h"
 #include "book/MemoList.h"
@@ -36,6 +37,19 @@ struct Session {
     }
     bool close() { return formClose(book, WindowSizes{}); }
 };
+
+// Cards for 1 to 3 November with one spending line each.
+DataImage threeNovemberCards() {
+    DataImage image;
+    for (int d = 1; d <= 3; ++d) {
+        TIndex card;
+        card.date = *makeDate(2026, 11, d);
+        card.spendList.push_back({"item" + std::to_string(d), "食費", 100.0 * d});
+        card.memo = "memo\r\n";
+        image.cards.push_back(card);
+    }
+    return image;
+}
 
 std::string welcomeText() {
     ScriptedUi ui;
@@ -130,15 +144,7 @@ TEST(Lifecycle, AFileOfALaterVersionIsKeptAndTheBookGoesOn) {
 
 TEST(Lifecycle, ABrokenDataFileKeepsWhatWasReadAndACopyOfItself) {
     TempDir dir;
-    DataImage image;
-    for (int d = 1; d <= 3; ++d) {
-        TIndex card;
-        card.date = *makeDate(2026, 11, d);
-        card.spendList.push_back({"item" + std::to_string(d), "食費", 100.0 * d});
-        card.memo = "memo\r\n";
-        image.cards.push_back(card);
-    }
-    const std::string whole = encodeDataFile(image);
+    const std::string whole = encodeDataFile(threeNovemberCards());
     const std::string cut = whole.substr(0, whole.size() - 10);  // inside the last card
     dir.write("Mirab050.mrb", cut);
 
@@ -155,6 +161,39 @@ TEST(Lifecycle, ABrokenDataFileKeepsWhatWasReadAndACopyOfItself) {
     // What shutdown wrote reads back completely.
     DataImage again;
     EXPECT_EQ(decodeDataFile(*dir.read("Mirab050.mrb"), again), ReadOutcome::Ok);
+}
+
+TEST(Lifecycle, ADataFileReadBeforehandStartsTheBookAsOneReadThen) {
+    TempDir dir;
+    const std::string whole = encodeDataFile(threeNovemberCards());
+    dir.write("Mirab050.prf", "not a settings file");
+    for (const std::string& bytes : {whole, whole.substr(0, whole.size() - 10)}) {
+        dir.write("Mirab050.mrb", bytes);
+        ScriptedUi plainUi;
+        Book plain(plainUi);
+        plain.folder = dir.path();
+        plain.clock().setToday(kToday);
+        const StartupReport plainReport = formCreate(plain);
+
+        ScriptedUi earlyUi;
+        Book early(earlyUi);
+        early.folder = dir.path();
+        early.clock().setToday(kToday);
+        DataPrefetch prefetch(dataFileName(dir.path()));
+        const StartupReport earlyReport = formCreate(early, &prefetch);
+
+        // The same messages in the same order (the settings file's first),
+        // the same cards.
+        EXPECT_EQ(earlyUi.texts(), plainUi.texts());
+        EXPECT_FALSE(earlyUi.texts().empty());
+        EXPECT_EQ(earlyReport.dataOutcome, plainReport.dataOutcome);
+        ASSERT_EQ(early.cards.size(), plain.cards.size());
+        for (int i = 0; i < plain.cards.size(); ++i) EXPECT_EQ(early.cards.at(i), plain.cards.at(i)) << i;
+        // A read is taken once, and only for its own file.
+        EXPECT_FALSE(prefetch.take(dataFileName(dir.path())));
+    }
+    DataPrefetch other(dir.file("elsewhere.mrb"));
+    EXPECT_FALSE(other.take(dataFileName(dir.path())));
 }
 
 TEST(Lifecycle, AFailedSettingsWriteIsReportedAndTheDataIsStillWritten) {

@@ -1,0 +1,33 @@
+#pragma once
+// The data file read and decoded on a thread of its own while the window
+// builds its pages: on a book of many years that is most of the start-up.
+// The start-up takes the read instead of reading the file itself; what the
+// read has to say (a broken file, a newer version) is still shown then, in
+// the start-up's own order.
+
+#include <future>
+#include <optional>
+#include <string>
+
+#include "storage/DataFile.h"
+
+namespace kakeibo {
+
+class DataPrefetch {
+public:
+    // Starts reading path at once.
+    explicit DataPrefetch(std::string path);
+    // Waits for a read nobody took.
+    ~DataPrefetch();
+    DataPrefetch(const DataPrefetch&) = delete;
+    DataPrefetch& operator=(const DataPrefetch&) = delete;
+
+    // The read, once, when it was of path; nothing otherwise.
+    std::optional<DataFileRead> take(const std::string& path);
+
+private:
+    std::string path_;
+    std::future<DataFileRead> read_;
+};
+
+}  // namespace kakeibo
