@@ -98,15 +98,14 @@ std::optional<std::string> readFileUpTo(const std::string& path, std::size_t max
     int fd = files.openForReading(path);
     if (fd < 0) return std::nullopt;
     constexpr std::size_t kMinChunk = 64 * 1024;
-    std::size_t expected = std::min(files.sizeOf(fd).value_or(0), maxBytes);
-    std::string contents;
+    const std::size_t expected = std::min(files.sizeOf(fd).value_or(0), maxBytes);
+    // One byte more than the size expected, so the end shows as a read of 0
+    // without growing (and copying) the buffer for a file that did not change.
+    std::string contents(expected + 1, '\0');
     std::size_t size = 0;
     for (;;) {
-        // One byte more than the size expected, so the end shows as a read of 0
-        // without growing the buffer for a file that did not change.
-        std::size_t chunk = std::max(kMinChunk, expected >= size ? expected - size + 1 : 0);
-        contents.resize(size + chunk);
-        ssize_t got = files.read(fd, contents.data() + size, chunk);
+        if (size == contents.size()) contents.resize(size + std::max(kMinChunk, size / 2));
+        ssize_t got = files.read(fd, contents.data() + size, contents.size() - size);
         if (got < 0) {
             if (errno == EINTR) continue;
             files.close(fd);
