@@ -35,11 +35,11 @@ QWidget* SheetDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
     editor->setFont(option.font);
     // The stored text: amounts are typed and kept as plain numbers.
     editor->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Q_UNUSED(index);
     auto* validator = new StorableTextValidator(kShortTextMaxBytes, editor);
     connect(validator, &StorableTextValidator::refused, this,
             [this, editor](TextCheck reason, const QString&) { emit editorRefused(editor, reason); });
     editor->setValidator(validator);
+    if (editorHook_) editorHook_(editor, index.column(), index.row());
     return editor;
 }
 

@@ -7,6 +7,8 @@
 
 #include <QStyledItemDelegate>
 
+class QLineEdit;
+
 #include "sheets/AmountText.h"
 #include "storage/Cp932.h"
 
@@ -22,12 +24,16 @@ class SheetDelegate : public QStyledItemDelegate {
 public:
     using OptionsSource = std::function<SheetDisplayOptions()>;
     using EditorKeyHook = std::function<bool(QWidget* editor, QKeyEvent*)>;
+    using EditorHook = std::function<void(QLineEdit* editor, int col, int row)>;
 
     explicit SheetDelegate(QObject* parent = nullptr);
 
     void setOptionsSource(OptionsSource source) { options_ = std::move(source); }
     // Sees every key pressed in a cell editor first; true consumes the key.
     void setEditorKeyHook(EditorKeyHook hook) { editorKeyHook_ = std::move(hook); }
+    // Sees every cell editor made, before it shows (to give it a validator
+    // of its own).
+    void setEditorHook(EditorHook hook) { editorHook_ = std::move(hook); }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
@@ -45,6 +51,7 @@ protected:
 private:
     OptionsSource options_;
     EditorKeyHook editorKeyHook_;
+    EditorHook editorHook_;
 };
 
 }  // namespace kakeibo::shell

@@ -53,6 +53,8 @@ public:
     void setKeyHook(KeyHook hook) { keyHook_ = std::move(hook); }
     // Sees every key pressed in the cell editor first.
     void setEditorKeyHook(EditorKeyHook hook);
+    // Sees every cell editor made (see SheetDelegate::setEditorHook).
+    void setEditorHook(SheetDelegate::EditorHook hook) { delegate_->setEditorHook(std::move(hook)); }
     // Cells for which the permission says no open no cell editor (a
     // drop-down list edits them instead).
     void setEditPermission(EditPermission permission) { editPermission_ = std::move(permission); }

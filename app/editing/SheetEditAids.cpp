@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "app/SheetView.h"
+#include "app/editing/AmountTextValidator.h"
 #include "app/editing/CategoryComboBox.h"
 #include "book/Book.h"
 #include "book/SheetEditing.h"
@@ -65,6 +66,14 @@ void SheetEditAids::attach(SheetView* view) {
         view->setKeyHook([this, view](QKeyEvent* event) { return viewKey(view, event); });
         view->setEditorKeyHook(
             [this, view](QWidget* editor, QKeyEvent* event) { return editorKey(view, editor, event); });
+        view->setEditorHook([view](QLineEdit* editor, int col, int row) {
+            if (!needsNumericFilter(view->sheet(), col, row)) return;
+            // Digits come as keys, which the filter sees; what is pasted or
+            // dropped is cleaned by the validator.
+            editor->setAttribute(Qt::WA_InputMethodEnabled, false);
+            editor->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+            editor->setValidator(new AmountTextValidator(editor));
+        });
     }
     const CategoryCombo which = categoryComboOf(view->sheet());
     if (which == CategoryCombo::None) return;

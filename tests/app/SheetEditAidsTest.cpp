@@ -14,6 +14,7 @@
 
 #include "app/SheetView.h"
 #include "app/TForm1.h"
+#include "app/editing/AmountTextValidator.h"
 #include "app/editing/CategoryComboBox.h"
 #include "app/editing/SheetEditAids.h"
 #include "book/Book.h"
@@ -247,6 +248,37 @@ private slots:
         type(other, QStringLiteral("Taro"));
         pressEnter();
         QCOMPARE(sonota.cell(1, 2), std::string("Taro"));
+    }
+
+    void pastedOrInputMethodAmountsKeepOnlyTheNumber() {
+        auto kept = [](const QString& text, int pos = 0) {
+            const QString result = kakeibo::shell::keepAmountCharacters(text, pos);
+            return result + QLatin1Char('|') + QString::number(pos);
+        };
+        QCOMPARE(kept(QStringLiteral("１２，３４５円"), 7), QStringLiteral("12345|5"));
+        QCOMPARE(kept(QStringLiteral("－３．５"), 2), QStringLiteral("-3.5|2"));
+        QCOMPARE(kept(QStringLiteral("1.2.3-4"), 3), QStringLiteral("1.234|3"));
+        QCOMPARE(kept(QStringLiteral("x-5")), QStringLiteral("-5|0"));
+        QCOMPARE(kept(QString()), QStringLiteral("|0"));
+
+        // In the window: a paste into an amount cell, and none into a name.
+        Window w;
+        SheetView* grid = w.view("GridShishutu");
+        w.click(grid, 1, 1);
+        QTest::keyClick(grid, Qt::Key_F2);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        QVERIFY(!editor->testAttribute(Qt::WA_InputMethodEnabled));
+        editor->insert(QStringLiteral("１，２００円"));  // as a paste or an input method gives it
+        pressEnter();
+        QCOMPARE(w.spending().cell(1, 1), std::string("1200"));
+        w.click(grid, 0, 1);
+        QTest::keyClick(grid, Qt::Key_F2);
+        editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        editor->insert(QStringLiteral("１，２００円"));
+        pressEnter();
+        QCOMPARE(w.spending().cell(0, 1), std::string("１，２００円"));
     }
 
     void insertOnAFullSheetGrowsItAndLosesNothing() {
