@@ -47,12 +47,15 @@ TForm1::~TForm1() {
 // show a message over the window, the book's start-up, then the layout it
 // read, the first page and the first cell.
 void TForm1::formCreate(const std::string& programFolder) {
+    // The data file is read while the splash shows and the pages are built.
+    std::string folder = programFolder;
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    DataPrefetch prefetch(dataFileName(folder));
     QPointer<SplashBox> splash = SplashBox::showAtStartup();
 
     setObjectName(QStringLiteral("Form1"));
     programFolder_ = QString::fromStdString(programFolder);
-    book_->folder = programFolder;
-    if (!book_->folder.empty() && book_->folder.back() != '/') book_->folder += '/';
+    book_->folder = folder;
     setFixedWidth(kWindowWidth);
 
     if (auto ini = IniFile::load(iniFileName(book_->folder)))
@@ -60,8 +63,6 @@ void TForm1::formCreate(const std::string& programFolder) {
     else
         applyLayout(WindowLayout{}, false);
 
-    // The data file is read while the pages are built.
-    DataPrefetch prefetch(dataFileName(book_->folder));
     bindings_ = new BookBindings(*book_, this);
     editAids_ = new SheetEditAids(*book_, this);
     buildPages();
