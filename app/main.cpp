@@ -7,10 +7,10 @@
 
 #include "app/Fonts.h"
 #include "app/HelpWindow.h"
-#include "app/InstanceLock.h"
 #include "app/TForm1.h"
 #include "app/ToolWindows.h"
 #include "storage/FileNames.h"
+#include "storage/FolderLock.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -20,12 +20,12 @@ int main(int argc, char* argv[]) {
     kakeibo::shell::installJapaneseFonts();
 
     const std::string folder = kakeibo::programFolder();
-    kakeibo::shell::InstanceLock lock(folder);
-    if (lock.acquire() == kakeibo::shell::InstanceLock::Outcome::HeldElsewhere) {
+    kakeibo::FolderLock lock(folder);
+    if (lock.acquire() == kakeibo::FolderLock::Outcome::HeldElsewhere) {
         // A second program on the same files would undo the first one's
         // work when closing: say so and end before anything is read or written.
         QMessageBox::information(nullptr, QStringLiteral("みらぶの家計簿"),
-                                 QString::fromUtf8(kakeibo::shell::alreadyRunningMessage()));
+                                 QString::fromUtf8(kakeibo::alreadyRunningMessage()));
         return 1;
     }
 

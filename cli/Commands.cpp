@@ -15,6 +15,7 @@
 #include "book/TextExports.h"
 #include "book/WeekYearSummary.h"
 #include "storage/FileNames.h"
+#include "storage/FolderLock.h"
 
 namespace kakeibo::cli {
 
@@ -168,6 +169,14 @@ int runCommand(const Options& options, std::ostream& out, std::ostream& err) {
     if (options.command == "dump") {
         out << dumpJson(folder, ui).dump() << '\n';
         return ui.fileFailureShown() ? 1 : 0;
+    }
+
+    // Every other command writes the files at its end, as the window
+    // program does at its close: not while a program has the folder open.
+    FolderLock lock(folder);
+    if (lock.acquire() == FolderLock::Outcome::HeldElsewhere) {
+        err << messageLine(Message{alreadyRunningMessage(), MsgKind::Error}) << '\n';
+        return 1;
     }
 
     Book book(ui);

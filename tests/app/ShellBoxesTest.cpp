@@ -1,5 +1,5 @@
 // The boxes of the window program: message boxes placed beside the main
-// window, the splash and version boxes, the wait box and the folder lock.
+// window, the splash and version boxes and the wait box.
 
 #include <functional>
 
@@ -16,7 +16,6 @@
 #include <QTimer>
 
 #include "TestRegistry.h"
-#include "app/InstanceLock.h"
 #include "app/QtUiPort.h"
 #include "app/SplashBox.h"
 #include "app/WaitBox.h"
@@ -190,23 +189,6 @@ private slots:
         box = SplashBox::showVersionBox(window_);
         box->okButton()->click();
         QTRY_VERIFY(box.isNull());
-    }
-
-    void aSecondLockOnTheFolderIsRefused() {
-        QTemporaryDir dir;
-        {
-            InstanceLock first(dir.path().toStdString());
-            QCOMPARE(first.acquire(), InstanceLock::Outcome::Acquired);
-            InstanceLock second(dir.path().toStdString() + "/");
-            QCOMPARE(second.acquire(), InstanceLock::Outcome::HeldElsewhere);
-        }
-        // Closing the first program frees the folder.
-        InstanceLock later(dir.path().toStdString());
-        QCOMPARE(later.acquire(), InstanceLock::Outcome::Acquired);
-
-        QTemporaryDir other;
-        InstanceLock elsewhere(other.path().toStdString());
-        QCOMPARE(elsewhere.acquire(), InstanceLock::Outcome::Acquired);
     }
 
 private:

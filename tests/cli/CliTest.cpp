@@ -11,6 +11,7 @@
 #include "model/Dates.h"
 #include "storage/Cp932.h"
 #include "storage/DataFile.h"
+#include "storage/FolderLock.h"
 #include "storage/PrefFile.h"
 #include "support/TempDir.h"
 
@@ -177,6 +178,26 @@ TEST(Cli, ExportsWriteCp932TextFiles) {
         EXPECT_EQ(cli(dir, std::string("--today 2026-12-08 export ") + what + " '" + file + "'").status, 0) << what;
         EXPECT_TRUE(fileExists(file)) << what;
     }
+}
+
+TEST(Cli, AFolderOpenInAnotherProgramIsLeftAlone) {
+    TempDir dir;
+    writeSmallBook(dir);
+    const auto before = dir.read("Mirab050.mrb");
+    {
+        FolderLock window(dir.path());  // the window program has the book open
+        ASSERT_EQ(window.acquire(), FolderLock::Outcome::Acquired);
+        const CliRun run = cli(dir, "--today 2026-12-08 calc 2026-12-08");
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.rfind("error: みらぶの家計簿はすでに起動しています。", 0), 0u) << run.err;
+        EXPECT_EQ(dir.read("Mirab050.mrb"), before);
+        EXPECT_FALSE(dir.exists("Mirab050.bak"));
+        // Reading alone is harmless.
+        EXPECT_EQ(cli(dir, "dump").status, 0);
+    }
+    EXPECT_EQ(cli(dir, "--today 2026-12-08 calc 2026-12-08").status, 0);
+    EXPECT_TRUE(dir.exists("Mirab050.bak"));
 }
 
 TEST(Cli, AFailedWriteGivesStatusOne) {
