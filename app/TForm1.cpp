@@ -48,8 +48,7 @@ TForm1::~TForm1() {
 // read, the first page and the first cell.
 void TForm1::formCreate(const std::string& programFolder) {
     // The data file is read while the splash shows and the pages are built.
-    std::string folder = programFolder;
-    if (!folder.empty() && folder.back() != '/') folder += '/';
+    const std::string folder = withTrailingSlash(programFolder);
     DataPrefetch prefetch(dataFileName(folder));
     QPointer<SplashBox> splash = SplashBox::showAtStartup();
 

@@ -61,11 +61,6 @@ Examples:
 
 bool isoDateOk(const std::string& text) { return isoToDate(text).has_value(); }
 
-std::string withSlash(std::string folder) {
-    if (!folder.empty() && folder.back() != '/') folder += '/';
-    return folder;
-}
-
 Date firstOf(const Ymd& ym) { return *makeDate(ym.year, ym.month, 1); }
 
 // The day sheets are the working copy of the shown card: store them before
@@ -164,7 +159,7 @@ std::optional<int> parseYear(const std::string& text) {
 
 int runCommand(const Options& options, std::ostream& out, std::ostream& err) {
     TerminalUi ui(err, options.yes);
-    const std::string folder = withSlash(options.folder.empty() ? programFolder() : options.folder);
+    const std::string folder = withTrailingSlash(options.folder.empty() ? programFolder() : options.folder);
 
     if (options.command == "dump") {
         out << dumpJson(folder, ui).dump() << '\n';

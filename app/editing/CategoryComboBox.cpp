@@ -76,20 +76,13 @@ bool CategoryComboBox::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool CategoryComboBox::event(QEvent* event) {
-    // Tab would otherwise move the focus on before the key is seen.
+    // Here rather than in keyPressEvent: Tab would move the focus on before
+    // that is reached.
     if (event->type() == QEvent::KeyPress && endsChoice(static_cast<QKeyEvent*>(event))) {
         emit commitRequested();
         return true;
     }
     return QComboBox::event(event);
-}
-
-void CategoryComboBox::keyPressEvent(QKeyEvent* event) {
-    if (endsChoice(event)) {
-        emit commitRequested();
-        return;
-    }
-    QComboBox::keyPressEvent(event);
 }
 
 void CategoryComboBox::focusOutEvent(QFocusEvent* event) {

@@ -47,17 +47,17 @@ ListLook lookOf(CategoryCombo which) {
     }
 }
 
+// The three lists' places in combos_.
+std::size_t slotOf(CategoryCombo which) { return static_cast<std::size_t>(which) - 1; }
+
 }  // namespace
 
 SheetEditAids::SheetEditAids(Book& book, QObject* parent) : QObject(parent), book_(book) {}
 
-SheetEditAids::Served& SheetEditAids::served(CategoryCombo which) {
-    return combos_[static_cast<std::size_t>(which) - 1];
-}
+SheetEditAids::Served& SheetEditAids::served(CategoryCombo which) { return combos_[slotOf(which)]; }
 
 CategoryComboBox* SheetEditAids::comboBox(CategoryCombo which) const {
-    if (which == CategoryCombo::None) return nullptr;
-    return combos_[static_cast<std::size_t>(which) - 1].box;
+    return which == CategoryCombo::None ? nullptr : combos_[slotOf(which)].box;
 }
 
 void SheetEditAids::attach(SheetView* view) {

@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <string>
 
+#include "FirstPaint.h"
 #include "app/TForm1.h"
 #include "generator/BenchBook.h"
 #include "generator/BookGenerator.h"
@@ -49,13 +50,6 @@ struct Folders {
     }
 };
 
-// Shows the window and waits until it has painted once.
-void showAndPaint(QWidget& window) {
-    window.show();
-    QApplication::processEvents();
-    window.grab();  // forces the first paint of everything visible
-}
-
 void BM_MainWindowStartAndClose(benchmark::State& state) {
     Folders folders;
     kakeibo::SilentUi ui;
@@ -65,7 +59,7 @@ void BM_MainWindowStartAndClose(benchmark::State& state) {
         state.ResumeTiming();
         {
             kakeibo::shell::TForm1 window(folder, ui);
-            showAndPaint(window);
+            kakeibo::showAndPaint(window);
             window.close();
         }
         QApplication::processEvents();
@@ -82,7 +76,7 @@ void BM_EmptyWindowStartAndClose(benchmark::State& state) {
         auto* model = new QStandardItemModel(30, 3, view);
         view->setModel(model);
         window.setCentralWidget(view);
-        showAndPaint(window);
+        kakeibo::showAndPaint(window);
         window.close();
         QApplication::processEvents();
     }

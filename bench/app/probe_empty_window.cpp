@@ -7,7 +7,7 @@
 #include <QStandardItemModel>
 #include <QTableView>
 
-#include <cstdio>
+#include "FirstPaint.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -16,11 +16,8 @@ int main(int argc, char* argv[]) {
     auto* view = new QTableView(&window);
     view->setModel(new QStandardItemModel(30, 3, view));
     window.setCentralWidget(view);
-    window.show();
-    QApplication::processEvents();
-    window.grab();
-    std::puts("painted");
-    std::fflush(stdout);
+    kakeibo::showAndPaint(window);
+    kakeibo::announceFirstPaint();
     window.close();
     return 0;
 }

@@ -6,10 +6,9 @@
 
 #include <QApplication>
 
-#include <cstdio>
-
 #include "app/Fonts.h"
 #include "app/TForm1.h"
+#include "FirstPaint.h"
 #include "generator/BenchBook.h"
 
 int main(int argc, char* argv[]) {
@@ -18,11 +17,8 @@ int main(int argc, char* argv[]) {
     kakeibo::shell::installJapaneseFonts();
     kakeibo::SilentUi ui;
     kakeibo::shell::TForm1 form(argv[1], ui);
-    form.show();
-    QApplication::processEvents();
-    form.grab();
-    std::puts("painted");
-    std::fflush(stdout);
+    kakeibo::showAndPaint(form);
+    kakeibo::announceFirstPaint();
     form.close();
     return ui.messages == 0 ? 0 : 3;
 }

@@ -7,10 +7,6 @@ namespace kakeibo {
 DataPrefetch::DataPrefetch(std::string path)
     : path_(std::move(path)), read_(std::async(std::launch::async, [path = path_] { return readDataFile(path); })) {}
 
-DataPrefetch::~DataPrefetch() {
-    if (read_.valid()) read_.wait();
-}
-
 std::optional<DataFileRead> DataPrefetch::take(const std::string& path) {
     if (path != path_ || !read_.valid()) return std::nullopt;
     return read_.get();

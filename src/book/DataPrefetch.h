@@ -15,10 +15,9 @@ namespace kakeibo {
 
 class DataPrefetch {
 public:
-    // Starts reading path at once.
+    // Starts reading path at once. A read nobody took is waited for at
+    // the end (the future of std::async waits in its destructor).
     explicit DataPrefetch(std::string path);
-    // Waits for a read nobody took.
-    ~DataPrefetch();
     DataPrefetch(const DataPrefetch&) = delete;
     DataPrefetch& operator=(const DataPrefetch&) = delete;
 

@@ -19,8 +19,6 @@
 
 namespace kakeibo {
 
-StartupReport formCreate(Book& book) { return formCreate(book, nullptr); }
-
 StartupReport formCreate(Book& book, DataPrefetch* prefetch) {
     StartupReport report;
     const Date today = book.today();

@@ -30,9 +30,8 @@ struct StartupReport {
 // cards (or the first card and the welcome), month records, the year and
 // week cursors, today's card, every page's current record on its sheets,
 // the "today" panels, the first cell, and the automatic debits.
-StartupReport formCreate(Book& book);
-// The same with the data file read beforehand when prefetch read it.
-StartupReport formCreate(Book& book, DataPrefetch* prefetch);
+// With prefetch, the data file is taken from its read made beforehand.
+StartupReport formCreate(Book& book, DataPrefetch* prefetch = nullptr);
 
 // The close of the main window: window settings, preferences, the day
 // sheets into their card, the data file (previous file kept as ".bak"), the

@@ -11,14 +11,12 @@
 
 namespace kakeibo {
 
-namespace {
-
 std::string withTrailingSlash(std::string folder) {
-    if (folder.empty() || folder.back() != '/') {
-        folder += '/';
-    }
+    if (!folder.empty() && folder.back() != '/') folder += '/';
     return folder;
 }
+
+namespace {
 
 // A folder the program may keep its files in: ours to write, and not open
 // to every user (in a folder like /tmp anybody could plant a data file).

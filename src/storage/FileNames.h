@@ -9,6 +9,10 @@ namespace kakeibo {
 
 inline constexpr const char* kFileBaseName = "Mirab050";
 
+// folder with a trailing "/" added when missing; the empty text (the
+// current folder) stays empty.
+std::string withTrailingSlash(std::string folder);
+
 // programFolder with a trailing "/" (added when missing) + "Mirab050" + ext.
 std::string makeFileName(const std::string& programFolder, std::string_view ext);
 

@@ -6,12 +6,11 @@
 
 #include <cerrno>
 
+#include "storage/FileNames.h"
+
 namespace kakeibo {
 
-FolderLock::FolderLock(const std::string& folder) : path_(folder) {
-    if (!path_.empty() && path_.back() != '/') path_ += '/';
-    path_ += kLockFileName;
-}
+FolderLock::FolderLock(const std::string& folder) : path_(withTrailingSlash(folder) + kLockFileName) {}
 
 FolderLock::~FolderLock() {
     if (fd_ >= 0) ::close(fd_);  // closing the descriptor releases the lock

@@ -14,11 +14,11 @@
 #include "book/Book.h"
 #include "book/MonthSummary.h"
 #include "book/SettingsApply.h"
-#include "book/SheetLayouts.h"
 #include "book/Stores.h"
 #include "book/WeekYearSummary.h"
 #include "dialogs/PrintDialog.h"
 #include "support/FixedToday.h"
+#include "support/LaidOutBook.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 #include "TestRegistry.h"
@@ -48,8 +48,7 @@ class PrintDialogTest : public QObject {
         ScriptedUi ui;
         Book book{ui};
         SummedBook() {
-            book.clock().setToday(dayOf(2000, 12, 10));
-            setupAllGrids(book);
+            layOutBookOn(book, dayOf(2000, 12, 10));
             book.GridSetGenkinOut.setCell(0, 1, "食費");
             book.GridSetGenkinOut.setCell(1, 1, "30000");
             book.GridSetGenkinIn.setCell(0, 1, "お小遣い");
@@ -57,10 +56,6 @@ class PrintDialogTest : public QObject {
             book.chkBoxComma = true;
             settingAll(book);
             const Date today = book.today();
-            book.cards.init(today);
-            book.months.init(getMonthKey(today, book.shonichi()));
-            book.weeks.init(getWeekStart(today));
-            book.years.init(getYearStart(today));
             book.GridShishutu.setCell(0, 1, "昼食");
             book.GridShishutu.setCell(1, 1, "1234");
             book.GridShishutu.setCell(2, 1, "食費");

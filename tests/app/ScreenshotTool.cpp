@@ -106,6 +106,21 @@ void fillCards(Book& book) {
     book.MemoOboe = "年末までに保険の見直し\n車検は３月";
 }
 
+// The main window over the sample book, shown, in a folder of its own.
+struct SampleWindow {
+    TempDir dir;
+    ScriptedUi ui;
+    TForm1 form{dir.path(), ui};
+
+    SampleWindow() {
+        form.show();
+        (void)QTest::qWaitForWindowExposed(&form);
+        form.runCommand(fillSettings);
+        form.runCommand(fillCards);
+    }
+    ~SampleWindow() { form.close(); }
+};
+
 }  // namespace
 
 class ScreenshotTool : public QObject {
@@ -115,13 +130,8 @@ private slots:
         const QString folder = qEnvironmentVariable("KAKEIBO_SCREENSHOTS");
         if (folder.isEmpty()) QSKIP("no folder for the pictures (KAKEIBO_SCREENSHOTS)");
         QDir().mkpath(folder);
-        TempDir dir;
-        ScriptedUi ui;
-        TForm1 form(dir.path(), ui);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.runCommand(fillSettings);
-        form.runCommand(fillCards);
+        SampleWindow sample;
+        TForm1& form = sample.form;
 
         auto* pageTop = form.findChild<QTabWidget*>("pageTop");
         auto shoot = [&](int page, const char* subPages, int sub, const QString& name) {
@@ -145,20 +155,14 @@ private slots:
         shoot(3, nullptr, 0, "9-TabCredit");
         shoot(4, "subPageMemo", 0, "10-TabOboe");
         shoot(4, "subPageMemo", 1, "11-TabMemoIchiran");
-        form.close();
     }
 
     void grabEveryDialog() {
         const QString folder = qEnvironmentVariable("KAKEIBO_SCREENSHOTS");
         if (folder.isEmpty()) QSKIP("no folder for the pictures (KAKEIBO_SCREENSHOTS)");
         QDir().mkpath(folder);
-        TempDir dir;
-        ScriptedUi ui;
-        TForm1 form(dir.path(), ui);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.runCommand(fillSettings);
-        form.runCommand(fillCards);
+        SampleWindow sample;
+        TForm1& form = sample.form;
         Book& book = form.book();
         auto save = [&](QWidget* widget, const char* name) {
             widget->show();
@@ -179,7 +183,7 @@ private slots:
 
         kakeibo::shell::CalendarDialog calendar(book, &form);
         save(&calendar, "22-Calendar");
-        kakeibo::shell::YearMonthDialog yearMonth(ui, book.today(), &form);
+        kakeibo::shell::YearMonthDialog yearMonth(sample.ui, book.today(), &form);
         yearMonth.setMonthShown(true);
         save(&yearMonth, "23-YearMonth");
         yearMonth.setMonthShown(false);
@@ -191,7 +195,6 @@ private slots:
         save(&print, "26-PrintWeek");
         kakeibo::shell::DentakuWindow dentaku(book, std::nullopt, &form);
         save(&dentaku, "27-Calculator");
-        form.close();
     }
 };
 

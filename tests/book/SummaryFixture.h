@@ -10,9 +10,9 @@
 
 #include "book/Book.h"
 #include "book/SettingsApply.h"
-#include "book/SheetLayouts.h"
 #include "model/Dates.h"
 #include "support/FixedToday.h"
+#include "support/LaidOutBook.h"
 #include "support/ScriptedUi.h"
 
 namespace kakeibo {
@@ -20,14 +20,7 @@ namespace kakeibo {
 class SummaryFixture : public ::testing::Test {
 protected:
     SummaryFixture() {
-        book.clock().setToday(dayOf(2000, 12, 10));
-        setupAllGrids(book);
-        settingAll(book);
-        const Date today = book.today();
-        book.cards.init(today);
-        book.months.init(getMonthKey(today, book.shonichi()));
-        book.weeks.init(getWeekStart(today));
-        book.years.init(getYearStart(today));
+        layOutBookOn(book, dayOf(2000, 12, 10));
         ui.clear();
     }
 
