@@ -9,6 +9,7 @@
 namespace kakeibo::shell {
 
 HelpWindow::HelpWindow(const QString& programFolder, QWidget* parent) : QTextBrowser(parent) {
+    setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("みらぶの家計簿 ヘルプ"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -26,9 +27,9 @@ QString HelpWindow::helpHtml(const QString& programFolder) {
     return QStringLiteral("<p>ヘルプファイル %1 が見つかりません。</p>").arg(QString::fromLatin1(kHelpFileName));
 }
 
-HelpWindow* HelpWindow::showContents(const QString& programFolder) {
+HelpWindow* HelpWindow::showContents(const QString& programFolder, QWidget* mainWindow) {
     static QPointer<HelpWindow> window;
-    if (!window) window = new HelpWindow(programFolder);
+    if (!window) window = new HelpWindow(programFolder, mainWindow);
     window->show();
     window->raise();
     window->activateWindow();

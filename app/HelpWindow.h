@@ -15,7 +15,9 @@ public:
     explicit HelpWindow(const QString& programFolder, QWidget* parent = nullptr);
 
     // The window of the contents, made once and raised on every later call.
-    static HelpWindow* showContents(const QString& programFolder);
+    // It belongs to mainWindow, so it never keeps the program running after
+    // the main window has closed.
+    static HelpWindow* showContents(const QString& programFolder, QWidget* mainWindow);
 
     // The HTML of the help file, from programFolder or from the program.
     static QString helpHtml(const QString& programFolder);

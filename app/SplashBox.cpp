@@ -90,7 +90,9 @@ SplashBox* SplashBox::showAtStartup() {
 }
 
 SplashBox* SplashBox::showVersionBox(QWidget* mainWindow) {
-    auto* box = new SplashBox;
+    // Belonging to the main window, it cannot keep the program running
+    // after the main window has closed.
+    auto* box = new SplashBox(mainWindow);
     const QPoint origin = mainWindow ? mainWindow->frameGeometry().topLeft() : QPoint(0, 0);
     box->move(origin + QPoint(kVersionBoxOffsetX, kVersionBoxOffsetY));
     box->show();

@@ -319,7 +319,7 @@ void TForm1::mnuPasteClick() {
     if (memo && memoIsEditable(memo)) memo->paste();
 }
 
-void TForm1::mnuContentsClick() { HelpWindow::showContents(programFolder_); }
+void TForm1::mnuContentsClick() { HelpWindow::showContents(programFolder_, this); }
 
 void TForm1::mnuAboutClick() { SplashBox::showVersionBox(this); }
 
@@ -369,6 +369,11 @@ WindowSizes TForm1::currentSizes() const {
     sizes.MonthSummary = heightOf("pnlMonthRH", kDesignedMonthSummary);
     sizes.calcLeft = calculatorLeft ? calculatorLeft() : report_.layout.calcLeft.value_or(kDefaultCalcLeft);
     return sizes;
+}
+
+void TForm1::saveEverything() {
+    if (closed_) return;
+    runCommand([this](Book& book) { kakeibo::saveAllFiles(book, currentSizes()); });
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -63,6 +63,10 @@ public:
     // The stacked panels, by any of their panels' names (pnlL0, pnlKoza2, ...).
     StackedPanels* stackOf(const QString& panelName) const;
 
+    // Writes every file as the close does and goes on (the session
+    // manager's request at logout).
+    void saveEverything();
+
     // Brings every widget up to date with the book.
     void refreshFromBook();
     // Runs a command of the book, then refreshes.

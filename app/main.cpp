@@ -6,6 +6,7 @@
 #include <QMessageBox>
 
 #include "app/Fonts.h"
+#include "app/GracefulQuit.h"
 #include "app/HelpWindow.h"
 #include "app/TForm1.h"
 #include "app/ToolWindows.h"
@@ -32,6 +33,7 @@ int main(int argc, char* argv[]) {
     // Its creation runs the book's start-up (splash, files, today's card).
     kakeibo::shell::TForm1 form(folder);
     kakeibo::shell::ToolWindows tools(form);
+    kakeibo::shell::GracefulQuit quit(form, [&form] { form.saveEverything(); });
     form.show();
     return app.exec();
 }

@@ -4,6 +4,8 @@
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMarginsF>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinterInfo>
@@ -25,6 +27,7 @@ constexpr int kClientHeight = 256;
 // the layouts' tables, laid out in dots, fit an A4 page and their 9-point
 // column titles fit their 240-dot columns.
 constexpr int kPdfResolution = 360;
+constexpr double kPdfMarginMm = 5.0;
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, bool large = false) {
     auto* label = new QLabel(text, parent);
@@ -180,7 +183,13 @@ bool PrintDialog::choosePdfFile() {
     printer_.setOutputFormat(QPrinter::PdfFormat);
     printer_.setResolution(kPdfResolution);
     printer_.setPageSize(QPageSize(QPageSize::A4));
-    printer_.setFullPage(true);  // the layouts keep their own margins
+    // A printer cannot print the edge of the sheet: the layouts start at the
+    // corner of its printable area and reach to its far edge. A PDF page
+    // gets the margins of a common printer, so what reaches the edge of the
+    // area (the frame of the monthly print, the date line) stays on paper.
+    printer_.setFullPage(false);
+    printer_.setPageMargins(QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
+                            QPageLayout::Millimeter);
     printer_.setOutputFileName(path);
     return true;
 }

@@ -26,7 +26,7 @@ QFrame* buildHeader(PageContext& ctx, DayPage& day, QWidget* parent) {
     auto* next = makeIconButton("btnGoNext", QStyle::SP_MediaSeekForward, kHintNext, bar);
     auto* tail = makeIconButton("btnGoTail", QStyle::SP_MediaSkipForward, kHintTail, bar);
     auto* del = makeIconButton("btnDelete", QStyle::SP_TrashIcon, kHintDelete, bar);
-    day.btnCalc = makeButton("btnCalc", QStringLiteral("計算する"), {}, bar);
+    day.btnCalc = makeButton("btnCalc", QStringLiteral("計算する"), QStringLiteral("Ctrl + クリックで以降を再計算"), bar);
     auto* dentaku = makeButton("btnDentaku", QStringLiteral("電卓"), kHintDentaku, bar);
     row->addWidget(head);
     row->addWidget(prev);

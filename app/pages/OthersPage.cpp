@@ -65,7 +65,7 @@ QWidget* buildOthersPage(PageContext& ctx, QWidget* parent) {
     ctx.bindings.addRadio(desktop, &Book::rdBtnWinDentaku);
     options->addWidget(calc);
 
-    auto* numbers = new QGroupBox(QStringLiteral("金額の表示"), page);
+    auto* numbers = new QGroupBox(QStringLiteral("数字の表示"), page);
     auto* numbersLayout = new QVBoxLayout(numbers);
     numbersLayout->addWidget(option(ctx, "chkBoxRedText", QStringLiteral("マイナス時に赤字で表示"),
                                     &Book::chkBoxRedText, numbers));
@@ -75,7 +75,7 @@ QWidget* buildOthersPage(PageContext& ctx, QWidget* parent) {
                                     &Book::chkBoxFloat, numbers));
     options->addWidget(numbers);
 
-    auto* debit = new QGroupBox(QStringLiteral("口座引き落とし"), page);
+    auto* debit = new QGroupBox(QStringLiteral("口座自動引き落としの設定"), page);
     auto* debitLayout = new QVBoxLayout(debit);
     QCheckBox* autoDebit = option(ctx, "chkBoxKozaAuto", QStringLiteral("口座引き落としを自動記入"),
                                   &Book::chkBoxKozaAuto, debit);

@@ -85,7 +85,7 @@ StartupReport formCreate(Book& book, DataPrefetch* prefetch) {
     return report;
 }
 
-bool formClose(Book& book, const WindowSizes& sizes) {
+bool saveAllFiles(Book& book, const WindowSizes& sizes) {
     bool allWritten = writeWindowLayoutFile(iniFileName(book.folder), sizes);
     // A failed preferences write is reported and the data still gets written.
     allWritten = savePrefFromBook(prefFileName(book.folder), book) && allWritten;
@@ -93,6 +93,11 @@ bool formClose(Book& book, const WindowSizes& sizes) {
     allWritten = saveBookData(dataFileName(book.folder), book) && allWritten;
     storeTheMonth(book);
     allWritten = saveMonthsFromBook(monthFileName(book.folder), book) && allWritten;
+    return allWritten;
+}
+
+bool formClose(Book& book, const WindowSizes& sizes) {
+    const bool allWritten = saveAllFiles(book, sizes);
     book.cards.clear();
     book.months.clear();
     book.weeks.clear();

@@ -33,6 +33,10 @@ struct StartupReport {
 // With prefetch, the data file is taken from its read made beforehand.
 StartupReport formCreate(Book& book, DataPrefetch* prefetch = nullptr);
 
+// Every file of the close, the lists kept: what a session ending under the
+// program gets, in case the program is not asked to close after it.
+bool saveAllFiles(Book& book, const WindowSizes& sizes);
+
 // The close of the main window: window settings, preferences, the day
 // sheets into their card, the data file (previous file kept as ".bak"), the
 // month sheets into their record, the month file, then every list freed.

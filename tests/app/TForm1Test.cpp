@@ -1,20 +1,27 @@
 // The main window driven as a person would: start-up in an empty program
 // folder, a second start over the files of the first, page changes, the
 // Edit menu's enabling, the drag bars, the fixed width and the window
-// settings written at the close.
+// settings written at the close, and the close when the desktop ends the
+// program.
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
+#include <QTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSplitterHandle>
 #include <QTabWidget>
 #include <QTest>
 
+#include <csignal>
 #include <memory>
 
+#include "app/GracefulQuit.h"
+#include "app/HelpWindow.h"
 #include "app/SheetView.h"
 #include "app/StackedPanels.h"
 #include "app/TForm1.h"
@@ -307,6 +314,48 @@ private slots:
         auto form = startWindow(dir, ui);
         QCOMPARE(form->pos(), QPoint(140, 160));
         QCOMPARE(form->stackOf(QStringLiteral("pnlKoza1"))->panelHeight("pnlKoza1"), std::optional<int>(120));
+        form->close();
+    }
+
+    void aTerminationSignalClosesTheWindowAfterItsBoxes() {
+        TempDir dir;
+        ScriptedUi ui;
+        auto form = startWindow(dir, ui);
+        kakeibo::shell::GracefulQuit quit(*form, [&form] { form->saveEverything(); });
+        QTest::keyClicks(child<QPlainTextEdit>(form.get(), "Memo1"), QStringLiteral("before the end"));
+        QPointer<QWidget> help = kakeibo::shell::HelpWindow::showContents(QString::fromStdString(dir.path()), form.get());
+
+        // The signal comes while a box waits for an answer: the box is
+        // cancelled, and the window closes once its caller has gone on.
+        {
+            QDialog box(form.get());
+            QTimer::singleShot(0, [] { std::raise(SIGTERM); });
+            QCOMPARE(box.exec(), int(QDialog::Rejected));
+        }
+        QTRY_VERIFY(!form->isVisible());
+        QVERIFY(form->book().cards.empty());
+        QVERIFY(dir.exists("Mirab050.mrb"));
+        QVERIFY(dir.exists("Mirab050.ini"));
+
+        ScriptedUi again;
+        auto next = startWindow(dir, again);
+        QCOMPARE(child<QPlainTextEdit>(next.get(), "Memo1")->toPlainText(), QStringLiteral("before the end"));
+        next->close();
+        // The help window went with its main window: it cannot keep the
+        // program running.
+        form.reset();
+        QVERIFY(help.isNull());
+    }
+
+    void savingForTheSessionKeepsTheWindowOpen() {
+        TempDir dir;
+        ScriptedUi ui;
+        auto form = startWindow(dir, ui);
+        QTest::keyClicks(child<QPlainTextEdit>(form.get(), "Memo1"), QStringLiteral("saved"));
+        form->saveEverything();
+        QVERIFY(dir.exists("Mirab050.mrb"));
+        QVERIFY(form->isVisible());
+        QCOMPARE(form->book().cards.size(), 1);
         form->close();
     }
 };

@@ -110,6 +110,24 @@ TEST(Lifecycle, ClosingWritesEveryFileAndTheNextStartFindsTheLines) {
     EXPECT_EQ(dir.read("Mirab050.bak"), before);
 }
 
+TEST(Lifecycle, SavingEverythingKeepsTheBookOpenForMoreWork) {
+    TempDir dir;
+    Session s(dir);
+    s.book.GridShishutu.setCell(0, 1, "昼食");
+    s.book.GridShishutu.setCell(1, 1, "800");
+    ASSERT_TRUE(saveAllFiles(s.book, WindowSizes{}));
+    for (const char* name : {"Mirab050.mrb", "Mirab050.prf", "Mirab050.mmm", "Mirab050.ini"})
+        EXPECT_TRUE(dir.exists(name)) << name;
+    // The session may go on after all: the book still has its records and
+    // the close writes what came after the save.
+    ASSERT_EQ(s.book.cards.size(), 1);
+    s.book.GridShishutu.setCell(0, 2, "夕食");
+    EXPECT_TRUE(s.close());
+    Session again(dir);
+    EXPECT_EQ(again.book.GridShishutu.cell(0, 1), "昼食");
+    EXPECT_EQ(again.book.GridShishutu.cell(0, 2), "夕食");
+}
+
 TEST(Lifecycle, ADayWithoutACardGetsOneInDateOrder) {
     TempDir dir;
     { Session s(dir, *makeDate(2026, 12, 1)); s.close(); }

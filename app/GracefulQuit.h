@@ -1,0 +1,44 @@
+#pragma once
+// Ends the program the way its close box does when the desktop, not the
+// person, ends it: a termination signal (SIGTERM at shutdown, SIGHUP when
+// its terminal goes, SIGINT from Ctrl+C) closes the main window, whose close
+// writes every file. The session manager's request at logout saves every
+// file at once, in case the program is killed rather than closed after it.
+// Boxes open at that moment are answered "Cancel" first, so no command is
+// left half-way over a book that the close has already put away.
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QSocketNotifier;
+class QSessionManager;
+class QWidget;
+
+namespace kakeibo::shell {
+
+class GracefulQuit : public QObject {
+    Q_OBJECT
+public:
+    // saveAll writes every file and keeps the book open (the session may
+    // go on after all).
+    GracefulQuit(QWidget& mainWindow, std::function<void()> saveAll, QObject* parent = nullptr);
+    ~GracefulQuit() override;
+    GracefulQuit(const GracefulQuit&) = delete;
+    GracefulQuit& operator=(const GracefulQuit&) = delete;
+
+    // Closes the open boxes, then the main window.
+    void closeMainWindow();
+
+private:
+    void onSignal();
+    void commitData(QSessionManager& manager);
+
+    QPointer<QWidget> mainWindow_;
+    std::function<void()> saveAll_;
+    QSocketNotifier* notifier_ = nullptr;
+    int boxesClosed_ = 0;
+};
+
+}  // namespace kakeibo::shell
