@@ -25,9 +25,9 @@ SheetView::SheetView(Sheet& sheet, SheetDelegate::OptionsSource options, QWidget
     : QTableView(parent), sheet_(&sheet), model_(new SheetModel(sheet, this)), delegate_(new SheetDelegate(this)) {
     setObjectName(QString::fromStdString(sheet.name()));
     delegate_->setOptionsSource(std::move(options));
-    setModel(model_);
-    setItemDelegate(delegate_);
-
+    // The headers are set up before the model arrives: sections of fixed
+    // size are made without measuring any text, which a sheet of many rows
+    // would otherwise pay for at every start.
     horizontalHeader()->hide();
     verticalHeader()->hide();
     horizontalHeader()->setMinimumSectionSize(0);
@@ -35,6 +35,8 @@ SheetView::SheetView(Sheet& sheet, SheetDelegate::OptionsSource options, QWidget
     verticalHeader()->setMinimumSectionSize(0);
     verticalHeader()->setDefaultSectionSize(kSheetRowHeight);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    setModel(model_);
+    setItemDelegate(delegate_);
     // The painter draws the 1-pixel grid lines itself.
     setShowGrid(false);
     setWordWrap(false);

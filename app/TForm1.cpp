@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 #include "app/HelpWindow.h"
 #include "app/QtUiPort.h"
@@ -75,6 +76,8 @@ void TForm1::formCreate(const std::string& programFolder) {
     }
     applyLayout(report_.layout, report_.windowFileFound);
     refreshFromBook();
+    // The other pages are built once the daily page is on the screen.
+    day_.page->installEventFilter(this);
 
     pageTop_->setCurrentIndex(static_cast<int>(Page::TabInput));
     // Page changes reach the book only once it holds its records.
@@ -89,6 +92,10 @@ void TForm1::formCreate(const std::string& programFolder) {
 void TForm1::applyLayout(const WindowLayout& layout, bool fromFile) {
     move(layout.left, layout.top);
     resize(kWindowWidth, fromFile ? layout.height : kDesignedHeight);
+    applyPanelHeights(layout);
+}
+
+void TForm1::applyPanelHeights(const WindowLayout& layout) {
     const std::pair<const char*, std::optional<int>> panels[] = {
         {"pnlL0", layout.L0},       {"pnlL2", layout.L2},       {"pnlR0", layout.R0},
         {"pnlR2", layout.R2},       {"pnlKoza0", layout.Koza0}, {"pnlKoza1", layout.Koza1},
@@ -122,19 +129,46 @@ void TForm1::buildPages() {
     pageTop_->setObjectName(QStringLiteral("pageTop"));
     setCentralWidget(pageTop_);
     day_ = buildDayPage(*context_, nullptr);
-    summaries_ = buildSummaryPages(*context_, nullptr);
-    settings_ = buildSettingsPages(*context_, nullptr);
-    memos_ = buildMemoPages(*context_, nullptr);
     pageTop_->addTab(day_.page, QStringLiteral("日々の記録"));
-    pageTop_->addTab(summaries_.page, QStringLiteral("集計"));
-    pageTop_->addTab(settings_.page, QStringLiteral("設定"));
-    pageTop_->addTab(buildCreditPage(*context_, nullptr), QStringLiteral("クレジット記録"));
-    pageTop_->addTab(memos_.page, QStringLiteral("メモ"));
-    stacks_ = {day_.left,         day_.right,         summaries_.week,
-               summaries_.month,  summaries_.year,    settings_.accounts};
+    // The other four pages hold their contents from buildHiddenPages on.
+    for (const QString& caption : {QStringLiteral("集計"), QStringLiteral("設定"),
+                                   QStringLiteral("クレジット記録"), QStringLiteral("メモ")}) {
+        auto* holder = new QWidget;
+        auto* layout = new QVBoxLayout(holder);
+        layout->setContentsMargins(0, 0, 0, 0);
+        pageTop_->addTab(holder, caption);
+    }
+    stacks_ = {day_.left, day_.right};
     connect(bindings_, &BookBindings::optionChanged, this, [this] {
         for (SheetView* view : views_) view->viewport()->update();
     });
+}
+
+void TForm1::buildHiddenPages() {
+    if (hiddenPagesBuilt_ || closed_) return;
+    hiddenPagesBuilt_ = true;
+    summaries_ = buildSummaryPages(*context_, nullptr);
+    settings_ = buildSettingsPages(*context_, nullptr);
+    QWidget* credit = buildCreditPage(*context_, nullptr);
+    memos_ = buildMemoPages(*context_, nullptr);
+    const std::pair<Page, QWidget*> pages[] = {{Page::TabStat, summaries_.page},
+                                               {Page::TabSetting, settings_.page},
+                                               {Page::TabCredit, credit},
+                                               {Page::TabMemo, memos_.page}};
+    for (const auto& [page, contents] : pages) pageTop_->widget(static_cast<int>(page))->layout()->addWidget(contents);
+    stacks_.insert(stacks_.end(), {summaries_.week, summaries_.month, summaries_.year, settings_.accounts});
+    applyPanelHeights(report_.layout);
+    refreshFromBook();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == day_.page && event->type() == QEvent::Paint) {
+        day_.page->removeEventFilter(this);
+        // After this paint: the window is on the screen before the pages a
+        // person cannot see yet are made.
+        QMetaObject::invokeMethod(this, &TForm1::buildHiddenPages, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::connectSheetMouse(SheetView* view) {
@@ -260,6 +294,7 @@ SubPage TForm1::currentSubPage() const {
 }
 
 void TForm1::pageTopChange() {
+    buildHiddenPages();
     const Page page = currentPage();
     runCommand([page](Book& book) { kakeibo::pageTopChange(book, page); });
 }
@@ -373,11 +408,13 @@ WindowSizes TForm1::currentSizes() const {
 
 void TForm1::saveEverything() {
     if (closed_) return;
+    buildHiddenPages();  // their panel heights go into the window settings
     runCommand([this](Book& book) { kakeibo::saveAllFiles(book, currentSizes()); });
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
     if (!closed_) {
+        buildHiddenPages();  // their panel heights go into the window settings
         // Whatever is being typed goes in before the files are written.
         runCommand([](Book&) {});
         closed_ = true;

@@ -67,6 +67,10 @@ public:
     // manager's request at logout).
     void saveEverything();
 
+    // Builds the pages other than the daily page, which the window makes
+    // only after its first paint (or when one of them is needed first).
+    void buildHiddenPages();
+
     // Brings every widget up to date with the book.
     void refreshFromBook();
     // Runs a command of the book, then refreshes.
@@ -91,6 +95,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void formCreate(const std::string& programFolder);
@@ -98,6 +103,7 @@ private:
     void connectMenus();
     void connectSheetMouse(SheetView* view);
     void applyLayout(const WindowLayout& layout, bool fromFile);
+    void applyPanelHeights(const WindowLayout& layout);
     QWidget* makeSheetView(Sheet& sheet, QWidget* parent);
     QPlainTextEdit* focusedMemo() const;
     bool memoIsEditable(const QPlainTextEdit* memo) const;
@@ -110,6 +116,7 @@ private:
     StartupReport report_;
     QString programFolder_;
     bool closed_ = false;
+    bool hiddenPagesBuilt_ = false;
 
     QTabWidget* pageTop_ = nullptr;
     DayPage day_;

@@ -59,6 +59,18 @@ void BM_DecodeDataFile(benchmark::State& state) {
 }
 BENCHMARK(BM_DecodeDataFile)->Unit(benchmark::kMillisecond);
 
+// Finding the card blocks by their lengths: what start-up does before the
+// cards are decoded on two threads.
+void BM_ScanDataFile(benchmark::State& state) {
+    for (auto _ : state) {
+        std::optional<DataFileLayout> layout = scanDataFile(fixture().bytes);
+        if (!layout) state.SkipWithError("the layout was not found");
+        benchmark::DoNotOptimize(layout);
+    }
+    reportSize(state);
+}
+BENCHMARK(BM_ScanDataFile)->Unit(benchmark::kMillisecond);
+
 void BM_LoadData(benchmark::State& state) {
     SilentUi ui;
     for (auto _ : state) {

@@ -2,10 +2,12 @@
 // past the end, allocates only what the bytes can hold, and whatever it
 // keeps (all of a good file, or the part before a fault) is written again
 // as a file that reads completely and is a fixed point of reading and
-// writing.
+// writing. The cards of a file whose layout is found decode apart to the
+// same cards.
 
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +22,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (outcome == ReadOutcome::VersionTooNew) {
         if (!first.cards.empty() || !first.credit.empty() || !first.note.empty()) std::abort();
         return 0;
+    }
+    // Where the layout is found, the cards decoded apart are the same.
+    if (const std::optional<DataFileLayout> layout = scanDataFile(bytes)) {
+        if (outcome != ReadOutcome::Ok || layout->cardStarts.size() != first.cards.size()) std::abort();
+        for (std::size_t k = 0; k < first.cards.size(); ++k) {
+            TIndex card;
+            if (!decodeCardBlock(bytes, layout->cardStarts[k], card) || !(card == first.cards[k])) std::abort();
+        }
     }
     for (std::size_t i = 1; i < first.cards.size(); ++i) {
         if (!(first.cards[i - 1].date < first.cards[i].date)) std::abort();  // strictly ascending

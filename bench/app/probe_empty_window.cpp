@@ -16,8 +16,7 @@ int main(int argc, char* argv[]) {
     auto* view = new QTableView(&window);
     view->setModel(new QStandardItemModel(30, 3, view));
     window.setCentralWidget(view);
-    kakeibo::showAndPaint(window);
-    kakeibo::announceFirstPaint();
+    kakeibo::showAndPaint(window, kakeibo::announceFirstPaint);
     window.close();
     return 0;
 }

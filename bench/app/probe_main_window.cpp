@@ -17,8 +17,7 @@ int main(int argc, char* argv[]) {
     kakeibo::shell::installJapaneseFonts();
     kakeibo::SilentUi ui;
     kakeibo::shell::TForm1 form(argv[1], ui);
-    kakeibo::showAndPaint(form);
-    kakeibo::announceFirstPaint();
+    kakeibo::showAndPaint(form, kakeibo::announceFirstPaint);
     form.close();
     return ui.messages == 0 ? 0 : 3;
 }

@@ -4,8 +4,13 @@
 // The start-up takes the read instead of reading the file itself; what the
 // read has to say (a broken file, a newer version) is still shown then, in
 // the start-up's own order.
+//
+// The thread decodes the cards from the oldest on; whoever takes the read
+// decodes from the newest back until the two meet, so a start-up that is
+// ready before the thread does not wait idle for it.
 
 #include <future>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -16,8 +21,9 @@ namespace kakeibo {
 class DataPrefetch {
 public:
     // Starts reading path at once. A read nobody took is waited for at
-    // the end (the future of std::async waits in its destructor).
+    // the end.
     explicit DataPrefetch(std::string path);
+    ~DataPrefetch();
     DataPrefetch(const DataPrefetch&) = delete;
     DataPrefetch& operator=(const DataPrefetch&) = delete;
 
@@ -25,8 +31,10 @@ public:
     std::optional<DataFileRead> take(const std::string& path);
 
 private:
+    struct Work;
     std::string path_;
-    std::future<DataFileRead> read_;
+    std::shared_ptr<Work> work_;
+    std::future<void> thread_;
 };
 
 }  // namespace kakeibo

@@ -126,6 +126,16 @@ bool BinaryReader::readStr(std::string& utf8) {
 
 bool BinaryReader::readLongStr(std::string& utf8) { return readStr(utf8); }
 
+bool BinaryReader::skipStr() {
+    std::int32_t stored = 0;
+    return readInt(stored) && skip(static_cast<std::uint32_t>(stored));
+}
+
+bool BinaryReader::skip(std::size_t n) {
+    const char* in = nullptr;
+    return take(n, in);
+}
+
 bool BinaryReader::readCount(std::int32_t& count, std::size_t minBytesPerItem) {
     std::int32_t stored = 0;
     if (!readInt(stored)) return false;

@@ -43,6 +43,10 @@ public:
     // The text up to the first zero byte of the L bytes, as UTF-8.
     bool readStr(std::string& utf8);
     bool readLongStr(std::string& utf8);
+    // Passes over a text of either kind without decoding it.
+    bool skipStr();
+    // Passes over n bytes (numbers whose values are not needed).
+    bool skip(std::size_t n);
     // A count of items that each take at least minBytesPerItem bytes; fails
     // when the remaining bytes cannot hold that many. Negative counts read
     // as 0 (an empty list).

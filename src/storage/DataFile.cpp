@@ -171,12 +171,37 @@ void putInDateOrder(std::vector<TIndex>& cards) {
     cards = std::move(merged);
 }
 
+// Everything before the card blocks; m is their count.
+bool readHead(BinaryReader& r, DataImage& out, std::int32_t& m) {
+    return r.readDouble(out.startDate) && r.readByte(out.headerFlag) && readCreditRows(r, out.credit) &&
+           r.readLongStr(out.note) && r.readInt(m);
+}
+
+// Passes over count items of fixed numbers after texts, as the readers
+// above would read them.
+bool skipItems(BinaryReader& r, std::int32_t count, int texts, std::size_t numberBytes) {
+    for (std::int32_t i = 0; i < count; ++i) {
+        for (int t = 0; t < texts; ++t) {
+            if (!r.skipStr()) return false;
+        }
+        if (!r.skip(numberBytes)) return false;
+    }
+    return true;
+}
+
+// Passes over one card block after its date, checking every length as
+// readCardBody would.
+bool skipCardBody(BinaryReader& r) {
+    std::int32_t spend = 0, income = 0, account = 0, budget = 0, summary = 0;
+    return r.readInt(spend) && r.readInt(income) && r.readInt(account) && r.readInt(budget) &&
+           r.readInt(summary) && skipItems(r, spend, 2, 8) && skipItems(r, income, 2, 8) &&
+           skipItems(r, account, 2, 8) && skipItems(r, budget, 1, 16) && skipItems(r, summary, 1, 8) &&
+           r.skipStr();
+}
+
 ReadOutcome readBody(BinaryReader& r, DataImage& out) {
-    if (!r.readDouble(out.startDate) || !r.readByte(out.headerFlag)) return ReadOutcome::Broken;
-    if (!readCreditRows(r, out.credit)) return ReadOutcome::Broken;
-    if (!r.readLongStr(out.note)) return ReadOutcome::Broken;
     std::int32_t m = 0;
-    if (!r.readInt(m)) return ReadOutcome::Broken;
+    if (!readHead(r, out, m)) return ReadOutcome::Broken;
     out.cards.reserve(reservationFor(m, r, kMinCardBytes));
     for (std::int32_t i = 0; i < m; ++i) {
         double date = 0;
@@ -194,6 +219,34 @@ ReadOutcome readBody(BinaryReader& r, DataImage& out) {
 }
 
 }  // namespace
+
+std::optional<DataFileLayout> scanDataFile(std::string_view bytes) {
+    DataFileLayout layout;
+    BinaryReader r(bytes);
+    std::int32_t m = 0;
+    if (!r.readInt(layout.head.version) || !dataVersionReadable(layout.head.version)) return std::nullopt;
+    if (!readHead(r, layout.head, m)) return std::nullopt;
+    layout.cardStarts.reserve(reservationFor(m, r, kMinCardBytes));
+    std::optional<double> previous;
+    for (std::int32_t i = 0; i < m; ++i) {
+        const std::size_t start = r.position();
+        double date = 0;
+        if (!r.readDouble(date) || !std::isfinite(date)) return std::nullopt;
+        // Cards out of order are merged by the reader front to back.
+        if (previous && !(*previous < date)) return std::nullopt;
+        previous = date;
+        if (!skipCardBody(r)) return std::nullopt;
+        layout.cardStarts.push_back(start);
+    }
+    return layout;
+}
+
+bool decodeCardBlock(std::string_view bytes, std::size_t start, TIndex& card) {
+    if (start > bytes.size()) return false;
+    BinaryReader r(bytes.substr(start));
+    card = TIndex{};
+    return r.readDouble(card.date) && std::isfinite(card.date) && readCardBody(r, card);
+}
 
 std::string encodeDataFile(const DataImage& image) {
     BinaryWriter w;

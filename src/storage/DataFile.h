@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +45,20 @@ std::string encodeDataFile(const DataImage& image);
 // count equal to its list. Cards out of date order are put in order; two
 // cards of one date become one card (see DataFile.cpp).
 ReadOutcome decodeDataFile(std::string_view bytes, DataImage& out);
+
+// Where the card blocks of a data file start, found from the lengths alone
+// so the cards can be decoded apart (on two threads at start-up). head
+// holds everything before the cards, decoded; its cards are left empty.
+struct DataFileLayout {
+    DataImage head;
+    std::vector<std::size_t> cardStarts;
+};
+// The layout of a file that decodeDataFile reads as Ok with its cards in
+// strictly ascending order; nothing for any other file (a newer version, a
+// broken file, cards out of order), which is read whole by decodeDataFile.
+std::optional<DataFileLayout> scanDataFile(std::string_view bytes);
+// Decodes the card block that starts at start (one of scanDataFile's).
+bool decodeCardBlock(std::string_view bytes, std::size_t start, TIndex& card);
 
 // A version the layout of this program can read: up to 59.
 inline bool dataVersionReadable(std::int32_t version) { return version / 10 <= 5; }

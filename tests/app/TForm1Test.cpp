@@ -45,6 +45,9 @@ std::unique_ptr<TForm1> startWindow(const TempDir& dir, ScriptedUi& ui) {
     if (!QTest::qWaitForWindowExposed(form.get())) return form;
     form->activateWindow();
     if (!QTest::qWaitForWindowActive(form.get())) qWarning("the window did not become active");
+    // The pages behind the daily page come right after the first paint.
+    if (!QTest::qWaitFor([&] { return form->findChild<QWidget*>("TabStat") != nullptr; }))
+        qWarning("the other pages were not built");
     return form;
 }
 
@@ -95,6 +98,25 @@ private slots:
         QCOMPARE(child<QTabWidget>(form.get(), "subPageSet")->currentWidget()->objectName(), QStringLiteral("TabOthers"));
         QCOMPARE(child<QTabWidget>(form.get(), "subPageMemo")->currentWidget()->objectName(), QStringLiteral("TabOboe"));
         form->close();
+    }
+
+    void theOtherPagesComeAfterTheFirstPaintOrWhenWanted() {
+        TempDir dir;
+        ScriptedUi ui;
+        {
+            TForm1 form(dir.path(), ui);
+            QVERIFY(!form.findChild<QWidget*>("TabStat"));
+            form.show();
+            QTRY_VERIFY(form.findChild<QWidget*>("TabStat"));
+            QVERIFY(form.findChild<QWidget*>("GridCredit"));
+            QVERIFY(form.findChild<QWidget*>("MemoOboe"));
+            form.close();
+        }
+        TForm1 form(dir.path(), ui);
+        child<QTabWidget>(&form, "pageTop")->setCurrentIndex(2);
+        QVERIFY(form.findChild<QWidget*>("GridSetGenkinOut"));
+        QCOMPARE(child<QTabWidget>(&form, "subPageSet")->currentWidget()->objectName(), QStringLiteral("TabOthers"));
+        form.close();
     }
 
     void secondStartFindsTheLinesTyped() {

@@ -184,8 +184,17 @@ TEST(Lifecycle, ABrokenDataFileKeepsWhatWasReadAndACopyOfItself) {
 TEST(Lifecycle, ADataFileReadBeforehandStartsTheBookAsOneReadThen) {
     TempDir dir;
     const std::string whole = encodeDataFile(threeNovemberCards());
+    // Enough cards for the reading thread and the start-up to share them.
+    DataImage years;
+    for (int d = 0; d < 1500; ++d) {
+        TIndex card;
+        card.date = *makeDate(2020, 1, 1) + d;
+        card.spendList.push_back({"品" + std::to_string(d), "食費", 10.5 * d});
+        card.memo = d % 7 == 0 ? "メモ" : "";
+        years.cards.push_back(card);
+    }
     dir.write("Mirab050.prf", "not a settings file");
-    for (const std::string& bytes : {whole, whole.substr(0, whole.size() - 10)}) {
+    for (const std::string& bytes : {whole, whole.substr(0, whole.size() - 10), encodeDataFile(years)}) {
         dir.write("Mirab050.mrb", bytes);
         ScriptedUi plainUi;
         Book plain(plainUi);

@@ -6,6 +6,7 @@
 #include <bit>
 #include <cmath>
 #include <cstring>
+#include <optional>
 
 #include "support/FailingFileLayer.h"
 #include "support/ScriptedUi.h"
@@ -166,6 +167,40 @@ TEST(DataFile, AFileCutAnywhereKeepsWhatWasReadAndSavesReadably) {
         partial.version = kDataFileVersion;
         EXPECT_EQ(again, partial);
     }
+}
+
+// The layout lets the cards be decoded apart, in any order: only for a file
+// that reads whole with its cards in order, and then to the same cards.
+TEST(DataFile, TheLayoutOfAFileGivesTheSameCardsDecodedApart) {
+    const DataImage image = sampleBook();
+    const std::string bytes = encodeDataFile(image);
+    const std::optional<DataFileLayout> layout = scanDataFile(bytes);
+    ASSERT_TRUE(layout);
+    ASSERT_EQ(layout->cardStarts.size(), image.cards.size());
+    DataImage head = image;
+    head.cards.clear();
+    EXPECT_EQ(layout->head, head);
+    for (std::size_t k = image.cards.size(); k-- > 0;) {
+        TIndex card;
+        ASSERT_TRUE(decodeCardBlock(bytes, layout->cardStarts[k], card));
+        EXPECT_EQ(card, image.cards[k]) << k;
+    }
+
+    // Any file the front-to-back reader must repair has no layout.
+    for (std::size_t cut = 0; cut < bytes.size(); ++cut) {
+        EXPECT_FALSE(scanDataFile(std::string_view(bytes).substr(0, cut))) << cut;
+    }
+    DataImage unordered = image;
+    std::swap(unordered.cards[0], unordered.cards[2]);
+    EXPECT_FALSE(scanDataFile(encodeDataFile(unordered)));
+    DataImage sameDay = image;
+    sameDay.cards[1].date = sameDay.cards[0].date;
+    EXPECT_FALSE(scanDataFile(encodeDataFile(sameDay)));
+    std::string newer = bytes;
+    newer.replace(0, 4, le32(60));
+    EXPECT_FALSE(scanDataFile(newer));
+    // Bytes after the last card are not read, by either reader.
+    EXPECT_TRUE(scanDataFile(bytes + "trailing"));
 }
 
 TEST(DataFile, StoredLengthsAndCountsBeyondTheFileAreBrokenNotAllocated) {
