@@ -23,13 +23,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!first.cards.empty() || !first.credit.empty() || !first.note.empty()) std::abort();
         return 0;
     }
-    // Where the layout is found, the cards decoded apart are the same.
-    if (const std::optional<DataFileLayout> layout = scanDataFile(bytes)) {
+    // Where the layout is found, the cards decoded apart are the same (as
+    // bytes: an amount may be a NaN, which equals nothing).
+    if (std::optional<DataFileLayout> layout = scanDataFile(bytes)) {
         if (outcome != ReadOutcome::Ok || layout->cardStarts.size() != first.cards.size()) std::abort();
+        DataImage apart = std::move(layout->head);
+        apart.cards.resize(first.cards.size());
         for (std::size_t k = 0; k < first.cards.size(); ++k) {
-            TIndex card;
-            if (!decodeCardBlock(bytes, layout->cardStarts[k], card) || !(card == first.cards[k])) std::abort();
+            if (!decodeCardBlock(bytes, layout->cardStarts[k], apart.cards[k])) std::abort();
         }
+        if (encodeDataFile(apart) != encodeDataFile(first)) std::abort();
     }
     for (std::size_t i = 1; i < first.cards.size(); ++i) {
         if (!(first.cards[i - 1].date < first.cards[i].date)) std::abort();  // strictly ascending

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <limits>
 
 #include "storage/DataFile.h"
 
@@ -53,6 +54,12 @@ std::vector<Seed> seeds() {
     unordered.cards.push_back(unordered.cards[1]);
     unordered.cards.back().memo = "同じ日\r\n";
     all.push_back({"unordered-and-same-day", encodeDataFile(unordered), ReadOutcome::Ok});
+
+    // An amount that is not a number is kept as its bits; it equals nothing,
+    // so the fuzzer compares what it reads as bytes.
+    DataImage notANumber = minimal;
+    notANumber.cards[0].spendList = {{"品", "食費", std::numeric_limits<double>::quiet_NaN()}};
+    all.push_back({"nan-amount", encodeDataFile(notANumber), ReadOutcome::Ok});
 
     std::string newer = encodeDataFile(minimal);
     newer[0] = 60;
