@@ -6,6 +6,7 @@
 #include <QMessageBox>
 
 #include "app/Fonts.h"
+#include "app/QtTranslations.h"
 #include "app/GracefulQuit.h"
 #include "app/HelpWindow.h"
 #include "app/TForm1.h"
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
     // the copy built in).
     app.setProperty("helpFile", QString::fromLatin1(kakeibo::shell::kHelpFileName));
     kakeibo::shell::installJapaneseFonts();
+    kakeibo::shell::installQtJapaneseTexts(app);
 
     const std::string folder = kakeibo::programFolder();
     kakeibo::FolderLock lock(folder);

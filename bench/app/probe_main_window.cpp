@@ -7,6 +7,7 @@
 #include <QApplication>
 
 #include "app/Fonts.h"
+#include "app/QtTranslations.h"
 #include "app/TForm1.h"
 #include "FirstPaint.h"
 #include "generator/BenchBook.h"
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
     if (argc < 2) return 2;
     QApplication app(argc, argv);
     kakeibo::shell::installJapaneseFonts();
+    kakeibo::shell::installQtJapaneseTexts(app);
     kakeibo::SilentUi ui;
     kakeibo::shell::TForm1 form(argv[1], ui);
     kakeibo::showAndPaint(form, kakeibo::announceFirstPaint);

@@ -142,15 +142,19 @@ private slots:
         QTemporaryDir dir;
         QtUiPort ui(window_);
         QString filter;
+        QStringList buttons;
         whenModalShows([&](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             QVERIFY(dialog);
             filter = dialog->selectedNameFilter();
+            for (const QPushButton* button : dialog->findChildren<QPushButton*>()) buttons << button->text();
             QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
         });
         const auto chosen = ui.askSaveFileName(FileDialogRequest{
             "名前を付けてデータを保存", "データ|*.mrb|設定|*.prf", 2, (dir.path() + "/Mirab050.prf").toStdString()});
         QCOMPARE(filter, QStringLiteral("設定 (*.prf)"));
+        // Qt's own dialog speaks Japanese too.
+        QVERIFY2(buttons.contains(QStringLiteral("キャンセル")), qPrintable(buttons.join(", ")));
         QVERIFY(chosen.has_value());
         QCOMPARE(QString::fromStdString(*chosen), dir.path() + "/Mirab050.prf");
     }

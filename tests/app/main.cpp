@@ -13,10 +13,12 @@
 
 #include "TestRegistry.h"
 #include "app/Fonts.h"
+#include "app/QtTranslations.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     kakeibo::shell::installJapaneseFonts();
+    kakeibo::shell::installQtJapaneseTexts(app);
 
     QStringList args = QCoreApplication::arguments();
     auto& registry = kakeibo::testing::testRegistry();
