@@ -95,15 +95,34 @@ void TForm1::applyLayout(const WindowLayout& layout, bool fromFile) {
     applyPanelHeights(layout);
 }
 
+namespace {
+
+// The panels whose heights the window settings file keeps, with their keys
+// as read at start-up and as written at the close.
+struct KeptPanel {
+    const char* name;
+    std::optional<int> WindowLayout::*read;
+    int WindowSizes::*written;
+};
+constexpr KeptPanel kKeptPanels[] = {
+    {"pnlL0", &WindowLayout::L0, &WindowSizes::L0},
+    {"pnlL2", &WindowLayout::L2, &WindowSizes::L2},
+    {"pnlR0", &WindowLayout::R0, &WindowSizes::R0},
+    {"pnlR2", &WindowLayout::R2, &WindowSizes::R2},
+    {"pnlKoza0", &WindowLayout::Koza0, &WindowSizes::Koza0},
+    {"pnlKoza1", &WindowLayout::Koza1, &WindowSizes::Koza1},
+    {"pnlKoza2", &WindowLayout::Koza2, &WindowSizes::Koza2},
+    {"pnlKoza3", &WindowLayout::Koza3, &WindowSizes::Koza3},
+    {"pnlMonthRH", &WindowLayout::MonthSummary, &WindowSizes::MonthSummary},
+};
+
+}  // namespace
+
 void TForm1::applyPanelHeights(const WindowLayout& layout) {
-    const std::pair<const char*, std::optional<int>> panels[] = {
-        {"pnlL0", layout.L0},       {"pnlL2", layout.L2},       {"pnlR0", layout.R0},
-        {"pnlR2", layout.R2},       {"pnlKoza0", layout.Koza0}, {"pnlKoza1", layout.Koza1},
-        {"pnlKoza2", layout.Koza2}, {"pnlKoza3", layout.Koza3}, {"pnlMonthRH", layout.MonthSummary},
-    };
-    for (const auto& [name, height] : panels) {
+    for (const KeptPanel& panel : kKeptPanels) {
+        const std::optional<int>& height = layout.*panel.read;
         if (!height) continue;
-        if (StackedPanels* stack = stackOf(QString::fromLatin1(name))) stack->setPanelHeight(name, *height);
+        if (StackedPanels* stack = stackOf(QString::fromLatin1(panel.name))) stack->setPanelHeight(panel.name, *height);
     }
 }
 
@@ -388,33 +407,24 @@ WindowSizes TForm1::currentSizes() const {
     sizes.left = x();
     sizes.top = y();
     sizes.height = height();
-    auto heightOf = [this](const char* name, int fallback) {
-        const QString panel = QString::fromLatin1(name);
-        const StackedPanels* stack = stackOf(panel);
-        return stack ? stack->panelHeight(panel).value_or(fallback) : fallback;
-    };
-    sizes.L0 = heightOf("pnlL0", kDesignedL0);
-    sizes.L2 = heightOf("pnlL2", kDesignedL2);
-    sizes.R0 = heightOf("pnlR0", kDesignedR0);
-    sizes.R2 = heightOf("pnlR2", kDesignedR2);
-    sizes.Koza0 = heightOf("pnlKoza0", kDesignedKoza0);
-    sizes.Koza1 = heightOf("pnlKoza1", kDesignedKoza1);
-    sizes.Koza2 = heightOf("pnlKoza2", kDesignedKoza2);
-    sizes.Koza3 = heightOf("pnlKoza3", kDesignedKoza3);
-    sizes.MonthSummary = heightOf("pnlMonthRH", kDesignedMonthSummary);
+    for (const KeptPanel& panel : kKeptPanels) {
+        int& height = sizes.*panel.written;  // the designed height unless known
+        // A page not built yet keeps the height read at start-up.
+        if (const std::optional<int>& read = report_.layout.*panel.read) height = *read;
+        const QString name = QString::fromLatin1(panel.name);
+        if (const StackedPanels* stack = stackOf(name)) height = stack->panelHeight(name).value_or(height);
+    }
     sizes.calcLeft = calculatorLeft ? calculatorLeft() : report_.layout.calcLeft.value_or(kDefaultCalcLeft);
     return sizes;
 }
 
 void TForm1::saveEverything() {
     if (closed_) return;
-    buildHiddenPages();  // their panel heights go into the window settings
     runCommand([this](Book& book) { kakeibo::saveAllFiles(book, currentSizes()); });
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
     if (!closed_) {
-        buildHiddenPages();  // their panel heights go into the window settings
         // Whatever is being typed goes in before the files are written.
         runCommand([](Book&) {});
         closed_ = true;

@@ -6,9 +6,9 @@
 #include <QMessageBox>
 
 #include "app/Fonts.h"
-#include "app/QtTranslations.h"
 #include "app/GracefulQuit.h"
 #include "app/HelpWindow.h"
+#include "app/QtTranslations.h"
 #include "app/TForm1.h"
 #include "app/ToolWindows.h"
 #include "storage/FileNames.h"

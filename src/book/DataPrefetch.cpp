@@ -70,8 +70,8 @@ struct DataPrefetch::Work {
     }
 };
 
-DataPrefetch::DataPrefetch(std::string path) : path_(std::move(path)), work_(std::make_shared<Work>()) {
-    work_->path = path_;
+DataPrefetch::DataPrefetch(std::string path) : work_(std::make_shared<Work>()) {
+    work_->path = std::move(path);
     thread_ = std::async(std::launch::async, [work = work_] { work->run(); });
 }
 
@@ -80,7 +80,7 @@ DataPrefetch::~DataPrefetch() {
 }
 
 std::optional<DataFileRead> DataPrefetch::take(const std::string& path) {
-    if (path != path_ || !thread_.valid()) return std::nullopt;
+    if (path != work_->path || !thread_.valid()) return std::nullopt;
     work_->scanned.wait();
     if (work_->layout) work_->decodeCards(false);
     thread_.get();  // the thread's cards are complete from here on

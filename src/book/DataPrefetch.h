@@ -32,7 +32,6 @@ public:
 
 private:
     struct Work;
-    std::string path_;
     std::shared_ptr<Work> work_;
     std::future<void> thread_;
 };

@@ -337,6 +337,12 @@ private slots:
         QCOMPARE(form->pos(), QPoint(140, 160));
         QCOMPARE(form->stackOf(QStringLiteral("pnlKoza1"))->panelHeight("pnlKoza1"), std::optional<int>(120));
         form->close();
+
+        // Closed before its hidden pages were built, a window keeps their heights.
+        TForm1 unshown(dir.path(), ui);
+        QVERIFY(!unshown.stackOf(QStringLiteral("pnlKoza1")));
+        unshown.close();
+        QCOMPARE(IniFile::load(dir.file("Mirab050.ini"))->value("Panel", "Koza1"), std::optional<std::string>("120"));
     }
 
     void aTerminationSignalClosesTheWindowAfterItsBoxes() {
