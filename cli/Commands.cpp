@@ -1,5 +1,7 @@
 #include "Commands.h"
 
+#include "CommandModule.h"
+
 #include <CLI/CLI.hpp>
 #include <ostream>
 
@@ -157,17 +159,17 @@ std::optional<int> parseYear(const std::string& text) {
     return std::nullopt;
 }
 
-int runCommand(const Options& options, std::ostream& out, std::ostream& err) {
+std::string folderOf(const Options& options) {
+    return withTrailingSlash(options.folder.empty() ? programFolder() : options.folder);
+}
+
+int runOnStartedBook(const Options& options, std::ostream& out, std::ostream& err,
+                     const std::function<Json(Book&)>& work) {
     TerminalUi ui(err, options.yes);
-    const std::string folder = withTrailingSlash(options.folder.empty() ? programFolder() : options.folder);
+    const std::string folder = folderOf(options);
 
-    if (options.command == "dump") {
-        out << dumpJson(folder, ui).dump() << '\n';
-        return ui.fileFailureShown() ? 1 : 0;
-    }
-
-    // Every other command writes the files at its end, as the window
-    // program does at its close: not while a program has the folder open.
+    // The command writes the files at its end, as the window program does
+    // at its close: not while a program has the folder open.
     FolderLock lock(folder);
     if (lock.acquire() == FolderLock::Outcome::HeldElsewhere) {
         err << messageLine(Message{alreadyRunningMessage(), MsgKind::Error}) << '\n';
@@ -179,7 +181,7 @@ int runCommand(const Options& options, std::ostream& out, std::ostream& err) {
     if (options.today) book.clock().setToday(*options.today);
 
     const StartupReport report = formCreate(book);
-    const Json result = runOnBook(book, options);
+    const Json result = work(book);
     // The window settings go back as they were read, defaults for what the
     // file lacked, so a script never moves the person's window.
     WindowSizes sizes;
@@ -188,6 +190,17 @@ int runCommand(const Options& options, std::ostream& out, std::ostream& err) {
 
     out << result.dump() << '\n';
     return ui.fileFailureShown() ? 1 : 0;
+}
+
+int runCommand(const Options& options, std::ostream& out, std::ostream& err) {
+    if (options.module) return options.module->run(options, out, err);
+
+    if (options.command == "dump") {
+        TerminalUi ui(err, options.yes);
+        out << dumpJson(folderOf(options), ui).dump() << '\n';
+        return ui.fileFailureShown() ? 1 : 0;
+    }
+    return runOnStartedBook(options, out, err, [&options](Book& book) { return runOnBook(book, options); });
 }
 
 std::optional<Options> parseArguments(int argc, char** argv, std::ostream& out, std::ostream& err,
@@ -239,6 +252,10 @@ std::optional<Options> parseArguments(int argc, char** argv, std::ostream& out, 
     exMemo->add_option("YYYY-MM", a[1])->required();
     exMemo->add_option("FILE", a[2])->required();
 
+    const std::vector<std::shared_ptr<CommandModule>> modules = makeCommandModules();
+    std::vector<std::pair<CLI::App*, std::shared_ptr<CommandModule>>> moduleCommands;
+    for (const auto& module : modules) moduleCommands.emplace_back(module->addTo(app), module);
+
     auto usageError = [&](const std::string& message) {
         err << "kakeibo-cli: " << message << "\n\n" << app.help();
         status = 2;
@@ -259,6 +276,13 @@ std::optional<Options> parseArguments(int argc, char** argv, std::ostream& out, 
     if (!today.empty()) {
         o.today = isoToDate(today);
         if (!o.today) return usageError("--today needs YYYY-MM-DD: " + today);
+    }
+    for (const auto& [sub, module] : moduleCommands) {
+        if (!sub->parsed()) continue;
+        if (auto problem = module->check()) return usageError(*problem);
+        o.module = module;
+        status = 0;
+        return o;
     }
 
     // Check the arguments' forms, so the command itself never meets a bad one.

@@ -4,6 +4,7 @@
 // exactly as the window program would leave them.
 
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,8 @@
 
 namespace kakeibo::cli {
 
+class CommandModule;
+
 struct Options {
     std::string folder;          // the program folder; empty: the window program's
     std::optional<Date> today;   // the date taken as today
@@ -19,6 +22,9 @@ struct Options {
     std::string command;         // "dump", "start", "show", "calc", ..., "export"
     std::vector<std::string> args;  // the command's arguments, already checked
     bool following = false;      // calc --following
+    // The command when it is one of the command modules, which holds its
+    // own parsed values.
+    std::shared_ptr<CommandModule> module;
 };
 
 // Runs one command; prints its JSON to out and its messages to err.
