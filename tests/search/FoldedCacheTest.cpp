@@ -1,0 +1,141 @@
+// The folded texts kept between searches follow every change of the book,
+// and a search in slices finds what a whole search finds.
+
+#include <gtest/gtest.h>
+
+#include "SearchTestBook.h"
+#include "book/DayDisplay.h"
+#include "book/Stores.h"
+#include "search/BookSearchSource.h"
+#include "support/LaidOutBook.h"
+#include "support/ScriptedUi.h"
+
+namespace kakeibo {
+namespace {
+
+using namespace kakeibo::test;
+
+DataImage yearOfCards(int cards) {
+    DataImage image;
+    for (int i = 0; i < cards; ++i) {
+        TIndex& card = addCard(image, on(2024, 1, 1) + i);
+        card.spendList = {{"パン" + std::to_string(i), "食費", 100.0 + i}};
+        card.memo = "日記" + std::to_string(i) + "\r\n";
+    }
+    return image;
+}
+
+TEST(FoldedCache, ASecondSearchFoldsNothingAgain) {
+    const DataImage book = yearOfCards(50);
+    DataImageSource source(book);
+    FoldedCache cache;
+    EXPECT_EQ(searchBook(source, cache, textQuery("パン")).count(), 50);
+    const std::size_t foldings = cache.foldings();
+    EXPECT_EQ(foldings, 52u);  // every card, the credit record and the notes
+    EXPECT_EQ(searchBook(source, cache, textQuery("日記1")).count(), 11);
+    EXPECT_EQ(cache.foldings(), foldings);
+}
+
+TEST(FoldedCache, ChangedDeletedAndInsertedCardsAreSeenAtTheNextSearch) {
+    DataImage book = yearOfCards(10);
+    DataImageSource source(book);
+    FoldedCache cache;
+    ASSERT_EQ(searchBook(source, cache, textQuery("ケーキ")).count(), 0);
+
+    book.cards[3].spendList[0].item = "けーき";
+    book.cards[7].memo = "ｹｰｷ\r\n";
+    book.credit.push_back(CreditRow{"2024", "1", "2", "ケーキ型", "900", "Xカード", "", "", ""});
+    book.note = "ケーキ";
+    EXPECT_EQ(searchBook(source, cache, textQuery("ケーキ")).count(), 4);
+
+    // A line moved from one list into another is a change too.
+    book.cards[3].incomeList.push_back(book.cards[3].spendList[0]);
+    book.cards[3].spendList.clear();
+    const SearchResult moved = searchBook(source, cache, queryIn("ケーキ", {SearchPlace::Income}));
+    ASSERT_EQ(moved.count(), 1);
+    EXPECT_EQ(moved.matches[0].date, on(2024, 1, 4));
+
+    book.cards.erase(book.cards.begin() + 2, book.cards.begin() + 8);
+    EXPECT_EQ(searchBook(source, cache, textQuery("パン")).count(), 4);
+    EXPECT_EQ(cache.cardBlocks(), 4u);  // the blocks of the deleted cards are gone
+
+    TIndex inserted;
+    inserted.date = on(2024, 1, 5);
+    inserted.spendList = {{"パン新", "食費", 1}};
+    book.cards.insert(book.cards.begin() + 2, inserted);
+    const SearchResult found = searchBook(source, cache, textQuery("パン新"));
+    ASSERT_EQ(found.count(), 1);
+    EXPECT_EQ(found.matches[0].date, on(2024, 1, 5));
+}
+
+TEST(FoldedCache, ASearchInSlicesFindsWhatAWholeSearchFinds) {
+    const DataImage book = yearOfCards(40);
+    DataImageSource source(book);
+    FoldedCache cache;
+    SearchQuery query = textQuery("1");
+    query.to = on(2024, 1, 30);
+    SearchRun run(source, cache, query);
+    int slices = 0;
+    // A deadline already passed still moves the run on by one card.
+    while (!run.advance(SearchRun::Clock::now())) ASSERT_LT(++slices, 100);
+    EXPECT_EQ(slices, 30);
+    const SearchResult sliced = run.takeResult();
+    FoldedCache fresh;
+    const SearchResult whole = searchBook(source, fresh, query);
+    EXPECT_EQ(sliced.matches, whole.matches);
+    EXPECT_EQ(sliced.spendTotal, whole.spendTotal);
+    EXPECT_GT(whole.count(), 0);
+}
+
+// The running book: the shown card as its sheets hold it.
+struct ShownBook {
+    ScriptedUi ui;
+    Book book{ui};
+    ShownBook() {
+        layOutBookOn(book, on(2024, 5, 10));
+        book.GridShishutu.setCell(0, 1, "コーヒー");
+        book.GridShishutu.setCell(1, 1, "400");
+        book.Memo1 = "喫茶店\n";
+        storeTheDay(book);
+        dispTheDay(book, on(2024, 5, 11));
+    }
+};
+
+TEST(BookSearchSource, TheShownCardIsSearchedAsItsSheetsHoldItWithoutStoringIt) {
+    ShownBook shown;
+    Book& book = shown.book;
+    book.GridShishutu.setCell(0, 2, "紅茶");
+    book.GridShishutu.setCell(1, 2, "350");
+    book.GridShishutu.setCell(2, 2, "食費");
+    book.Memo1 = "一行目\n紅茶の店";
+    BookSearchSource source(book);
+    FoldedCache cache;
+    const SearchResult result = searchBook(source, cache, textQuery("紅茶"));
+    ASSERT_EQ(result.count(), 2);
+    EXPECT_EQ(result.matches[0], (SearchMatch{SearchPlace::Spend, on(2024, 5, 11), 2, "紅茶", "食費", 350, ""}));
+    EXPECT_EQ(result.matches[1].text, "紅茶の店");
+    EXPECT_EQ(result.matches[1].row, 2);
+    EXPECT_TRUE(book.cards.cur().spendList.empty());  // nothing was stored
+
+    EXPECT_EQ(searchBook(source, cache, textQuery("コーヒー")).count(), 1);
+    book.GridShishutu.setCell(0, 2, "");
+    EXPECT_EQ(searchBook(source, cache, textQuery("紅茶")).count(), 1);
+}
+
+TEST(BookSearchSource, CreditSheetAndNotesAreReadAsShown) {
+    ShownBook shown;
+    Book& book = shown.book;
+    const std::vector<std::string> row = {"2024", "5", "10", "靴", "5800", "VISA", "支払済"};
+    for (std::size_t col = 0; col < row.size(); ++col) book.GridCredit.setCell(static_cast<int>(col), 1, row[col]);
+    book.MemoOboe = "車検は３月\n靴の修理";
+    BookSearchSource source(book);
+    FoldedCache cache;
+    const SearchResult result = searchBook(source, cache, textQuery("靴"));
+    ASSERT_EQ(result.count(), 2);
+    EXPECT_EQ(result.matches[0], (SearchMatch{SearchPlace::Credit, on(2024, 5, 10), 1, "靴", "VISA", 5800, "支払済"}));
+    EXPECT_EQ(result.matches[1], (SearchMatch{SearchPlace::Notes, std::nullopt, 2, "靴の修理", "", 0, ""}));
+    EXPECT_EQ(searchBook(source, cache, textQuery("3")).count(), 1);  // full-width digit in the notes
+}
+
+}  // namespace
+}  // namespace kakeibo

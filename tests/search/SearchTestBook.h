@@ -1,0 +1,46 @@
+#pragma once
+// Small books for the search tests, written line by line.
+
+#include <initializer_list>
+#include <string>
+
+#include "model/Dates.h"
+#include "search/SearchRun.h"
+#include "storage/DataFile.h"
+
+namespace kakeibo::test {
+
+inline Date on(int year, int month, int day) { return *makeDate(year, month, day); }
+
+inline TIndex& addCard(DataImage& image, Date date) {
+    image.cards.emplace_back();
+    image.cards.back().date = date;
+    return image.cards.back();
+}
+
+inline void addCredit(DataImage& image, const std::string& year, const std::string& month, const std::string& day,
+                      const std::string& item, const std::string& amount, const std::string& card,
+                      const std::string& status = "") {
+    image.credit.push_back(CreditRow{year, month, day, item, amount, card, status, "", ""});
+}
+
+inline SearchQuery textQuery(const std::string& text) {
+    SearchQuery query;
+    query.text = text;
+    return query;
+}
+
+inline SearchQuery queryIn(const std::string& text, std::initializer_list<SearchPlace> places) {
+    SearchQuery query = textQuery(text);
+    query.places = SearchPlaces::none();
+    for (SearchPlace place : places) query.places.set(place);
+    return query;
+}
+
+inline SearchResult searchImage(const DataImage& image, const SearchQuery& query) {
+    DataImageSource source(image);
+    FoldedCache cache;
+    return searchBook(source, cache, query);
+}
+
+}  // namespace kakeibo::test
