@@ -1,9 +1,11 @@
 #include "generator/BookGenerator.h"
 
+#include <algorithm>
 #include <array>
 #include <random>
 
 #include "model/Dates.h"
+#include "sheets/AmountText.h"
 #include "storage/FileLayer.h"
 #include "storage/FileNames.h"
 #include "storage/MonthFile.h"
@@ -91,11 +93,20 @@ DataImage generateBook(int years, unsigned seed) {
         image.cards.push_back(makeCard(day, random));
         Ymd ymd = splitDate(day);
         if (ymd.day == 5 || ymd.day == 15 || ymd.day == 25) {
-            image.credit.push_back({dateToIso(day), pick(random, kCards), pick(random, kItems),
-                                    std::to_string(static_cast<int>(yen(random, 1000, 80000))), "1", "",
-                                    dateToIso(day + 30), "", "分割なし"});
+            // As the credit sheet holds a purchase: year, month, day, item,
+            // amount, card, status, year and month of payment.
+            const char* card = pick(random, kCards);
+            const char* item = pick(random, kItems);
+            const double amount = yen(random, 1000, 80000);
+            const Ymd paid = splitDate(day + 30);
+            const bool settled = day + 60 < end;
+            image.credit.push_back({std::to_string(ymd.year), std::to_string(ymd.month), std::to_string(ymd.day),
+                                    item, amountToText(amount), card, settled ? "支払済" : "",
+                                    settled ? std::to_string(paid.year) : "", settled ? std::to_string(paid.month) : ""});
         }
     }
+    // The credit sheet lists the newest purchase first.
+    std::reverse(image.credit.begin(), image.credit.end());
     return image;
 }
 

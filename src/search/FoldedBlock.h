@@ -26,15 +26,41 @@ struct FoldedEntry {
     std::uint32_t end = 0;
 };
 
-// Appends text to a block key so that no two sequences of texts give the
-// same key (each text is preceded by its length).
-void appendKeyText(std::string& key, std::string_view text);
-void appendKeyCount(std::string& key, std::size_t count);
+// A block's key is the sequence of texts and counts it was folded from,
+// each text preceded by its length so no two sequences give one key. The
+// writer makes a key; the checker tells whether a sequence gives a key it
+// was made with, without copying anything (the check runs at every search).
+class KeyWriter {
+public:
+    explicit KeyWriter(std::string& key) : key_(key) {}
+    void count(std::size_t n);
+    void text(std::string_view text);
+
+private:
+    std::string& key_;
+};
+
+class KeyChecker {
+public:
+    explicit KeyChecker(std::string_view key) : rest_(key) {}
+    void count(std::size_t n);
+    void text(std::string_view text);
+    // Whether the sequence gave the whole key.
+    bool matched() const { return same_ && rest_.empty(); }
+
+private:
+    std::string_view rest_;
+    bool same_ = true;
+};
 
 class FoldedBlock {
 public:
-    // Whether the block was folded from texts that gave this key.
-    bool foldedFrom(std::string_view key) const { return folded_ && key_ == key; }
+    bool folded() const { return folded_; }
+    std::string_view key() const { return key_; }
+    // The book generation in which the block was last found to match the
+    // book's texts (see FoldedCache).
+    std::uint64_t checkedIn() const { return checkedIn_; }
+    void setCheckedIn(std::uint64_t generation) { checkedIn_ = generation; }
 
     // Starts the block over for texts of this key.
     void restart(std::string key);
@@ -49,9 +75,12 @@ public:
 
 private:
     bool holdsAt(const FoldedEntry& entry, std::size_t at, std::size_t length) const;
+    // Where needle next occurs in the folded text from offset from.
+    std::size_t find(std::string_view needle, std::size_t from) const;
 
     std::string key_;
     bool folded_ = false;
+    std::uint64_t checkedIn_ = 0;
     // Every field folded, each followed by a '\0'.
     std::string text_;
     std::vector<FoldedEntry> entries_;
@@ -59,11 +88,10 @@ private:
 
 template <class Found>
 void FoldedBlock::forEachHolding(std::string_view needle, Found&& found) const {
-    const std::string_view text(text_);
     std::size_t entry = 0;
     std::size_t from = 0;
     while (entry < entries_.size()) {
-        const std::size_t at = text.find(needle, from);
+        const std::size_t at = find(needle, from);
         if (at == std::string_view::npos) return;
         while (entry < entries_.size() && entries_[entry].end <= at) ++entry;
         if (entry == entries_.size()) return;

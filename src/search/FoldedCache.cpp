@@ -6,11 +6,26 @@ namespace kakeibo {
 
 namespace {
 
-void appendLinesKey(std::string& key, const std::vector<TKiroku>& lines) {
-    appendKeyCount(key, lines.size());
-    for (const TKiroku& line : lines) {
-        appendKeyText(key, line.item);
-        appendKeyText(key, line.category);
+// The texts a card's block is folded from, in one order for writing and
+// checking its key.
+template <class Key>
+void cardKey(const TIndex& card, Key& key) {
+    for (const std::vector<TKiroku>* lines : {&card.spendList, &card.incomeList, &card.accountList}) {
+        key.count(lines->size());
+        for (const TKiroku& line : *lines) {
+            key.text(line.item);
+            key.text(line.category);
+        }
+    }
+    key.text(card.memo);
+}
+
+template <class Key>
+void creditKey(const std::vector<CreditRow>& rows, Key& key) {
+    key.count(rows.size());
+    for (const CreditRow& row : rows) {
+        key.text(row[kCreditItemCol]);
+        key.text(row[kCreditCardCol]);
     }
 }
 
@@ -42,21 +57,40 @@ bool isBlankText(std::string_view text) {
     return true;
 }
 
+template <class KeyOf>
+bool FoldedCache::stillFolded(FoldedBlock& block, KeyOf&& keyOf) {
+    if (block.folded() && block.checkedIn() == generation_) return true;
+    if (block.folded()) {
+        KeyChecker check(block.key());
+        keyOf(check);
+        if (check.matched()) {
+            block.setCheckedIn(generation_);
+            return true;
+        }
+    }
+    key_.clear();
+    KeyWriter write(key_);
+    keyOf(write);
+    block.restart(key_);
+    block.setCheckedIn(generation_);
+    return false;
+}
+
 const FoldedBlock& FoldedCache::card(const TIndex& card, const Date* previous) {
-    auto it = previous ? cards_.upper_bound(*previous) : cards_.lower_bound(card.date);
+    auto it = cards_.end();
+    if (previous && lastCard_ != cards_.end() && lastCard_->first == *previous) {
+        it = std::next(lastCard_);
+    } else {
+        it = previous ? cards_.upper_bound(*previous) : cards_.lower_bound(card.date);
+    }
     while (it != cards_.end() && it->first < card.date) it = cards_.erase(it);
     if (it == cards_.end() || it->first != card.date) it = cards_.emplace_hint(it, card.date, FoldedBlock{});
+    lastCard_ = it;
 
-    key_.clear();
-    appendLinesKey(key_, card.spendList);
-    appendLinesKey(key_, card.incomeList);
-    appendLinesKey(key_, card.accountList);
-    appendKeyText(key_, card.memo);
     FoldedBlock& block = it->second;
-    if (block.foldedFrom(key_)) return block;
+    if (stillFolded(block, [&](auto& key) { cardKey(card, key); })) return block;
 
     ++foldings_;
-    block.restart(key_);
     addLines(block, SearchPlace::Spend, card.spendList);
     addLines(block, SearchPlace::Income, card.incomeList);
     addLines(block, SearchPlace::Account, card.accountList);
@@ -65,25 +99,17 @@ const FoldedBlock& FoldedCache::card(const TIndex& card, const Date* previous) {
 }
 
 const FoldedBlock& FoldedCache::credit(const std::vector<CreditRow>& rows) {
-    key_.clear();
-    appendKeyCount(key_, rows.size());
-    for (const CreditRow& row : rows) {
-        appendKeyText(key_, row[kCreditItemCol]);
-        appendKeyText(key_, row[kCreditCardCol]);
-    }
-    if (credit_.foldedFrom(key_)) return credit_;
+    if (stillFolded(credit_, [&](auto& key) { creditKey(rows, key); })) return credit_;
 
     ++foldings_;
-    credit_.restart(key_);
     int number = 0;
     for (const CreditRow& row : rows) credit_.add(SearchPlace::Credit, ++number, row[kCreditItemCol], row[kCreditCardCol]);
     return credit_;
 }
 
 const FoldedBlock& FoldedCache::notes(const std::string& notes) {
-    if (notes_.foldedFrom(notes)) return notes_;
+    if (stillFolded(notes_, [&](auto& key) { key.text(notes); })) return notes_;
     ++foldings_;
-    notes_.restart(notes);
     addTextLines(notes_, SearchPlace::Notes, notes);
     return notes_;
 }

