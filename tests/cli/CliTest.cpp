@@ -2,12 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <fstream>
-#include <nlohmann/json.hpp>
-#include <sstream>
-
+#include "CliRun.h"
 #include "model/Dates.h"
 #include "storage/Cp932.h"
 #include "storage/DataFile.h"
@@ -19,33 +14,8 @@ namespace kakeibo {
 namespace {
 
 using nlohmann::json;
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-    json doc() const { return json::parse(out); }
-};
-
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-CliRun cli(const TempDir& dir, const std::string& args) {
-    const std::string out = dir.file("stdout.txt");
-    const std::string err = dir.file("stderr.txt");
-    const std::string command =
-        std::string(KAKEIBO_CLI_PATH) + " --dir '" + dir.path() + "' " + args + " >'" + out + "' 2>'" + err + "'";
-    CliRun run;
-    const int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = slurp(out);
-    run.err = slurp(err);
-    return run;
-}
+using test::cli;
+using test::CliRun;
 
 // A book with one cash category and one card for 8 December 2026.
 void writeSmallBook(const TempDir& dir) {
