@@ -12,11 +12,16 @@ const QColor kMidGrey(128, 128, 128);
 const QColor kGridLine(192, 192, 192);
 constexpr int kTextMargin = 3;
 
-QString amountText(const std::string& stored, AmountDisplay display, double& value) {
-    value = textToAmount(stored);
-    // Exactly 0 covers the empty and the unreadable cell too: nothing shows.
-    if (value == 0) return {};
-    return QString::fromStdString(formatAmount(value, display));
+// Exactly 0 covers the empty and the unreadable cell too: nothing shows.
+void setAmount(CellLook& look, double value, AmountDisplay display, bool redText) {
+    look.text = value == 0 ? QString() : QString::fromStdString(formatAmount(value, display));
+    look.ink = value < 0 && redText ? CellInk::Red : CellInk::Black;
+}
+
+void highlight(CellLook& look) {
+    look.fill = CellFill::Highlight;
+    look.ink = CellInk::HighlightText;
+    if (look.frame == CellFrame::GreyLines) look.frame = CellFrame::None;
 }
 
 }  // namespace
@@ -41,19 +46,28 @@ CellLook cellLook(const Sheet& sheet, int col, int row, bool selected, bool focu
     }
 
     const std::string& stored = sheet.cell(col, row);
-    double value = 0;
     if (look.align == CellAlign::Amount) {
-        look.text = amountText(stored, display, value);
+        setAmount(look, textToAmount(stored), display, redText);
     } else {
         look.text = QString::fromStdString(stored);
     }
-    look.ink = look.align == CellAlign::Amount && value < 0 && redText ? CellInk::Red : CellInk::Black;
 
-    if (selected && focused && sheet.editable()) {
-        look.fill = CellFill::Highlight;
-        look.ink = CellInk::HighlightText;
-        if (look.frame == CellFrame::GreyLines) look.frame = CellFrame::None;
-    }
+    if (selected && focused && sheet.editable()) highlight(look);
+    return look;
+}
+
+CellLook listTextLook(const QString& text, bool selected) {
+    CellLook look;
+    look.text = text;
+    if (selected) highlight(look);
+    return look;
+}
+
+CellLook listAmountLook(double amount, AmountDisplay display, bool redText, bool selected) {
+    CellLook look;
+    look.align = CellAlign::Amount;
+    setAmount(look, amount, display, redText);
+    if (selected) highlight(look);
     return look;
 }
 

@@ -42,6 +42,13 @@ bool isAmountColumn(const Sheet& sheet, int col);
 CellLook cellLook(const Sheet& sheet, int col, int row, bool selected, bool focused, AmountDisplay display,
                   bool redText);
 
+// A data cell of a read-only list outside the sheets (the search results),
+// drawn as a sheet's cell: its text at the left, or an amount exactly as an
+// amount cell shows it (nothing for 0, separators and decimals as set, red
+// below 0 when wanted). A selected cell takes the highlight.
+CellLook listTextLook(const QString& text, bool selected);
+CellLook listAmountLook(double amount, AmountDisplay display, bool redText, bool selected);
+
 // Draws look into rect, the whole cell including its 1-pixel grid line on
 // the right and bottom.
 void paintCell(QPainter& painter, const QRect& rect, const CellLook& look, const QPalette& palette);

@@ -17,6 +17,7 @@
 #include "app/editing/SheetEditAids.h"
 #include "app/pages/BookBindings.h"
 #include "app/pages/CreditPage.h"
+#include "app/search/SearchWindow.h"
 #include "book/Credit.h"
 #include "book/DataPrefetch.h"
 #include "book/FileCommands.h"
@@ -41,6 +42,7 @@ TForm1::~TForm1() {
     // The views listen to the book's sheets: they go before the book does,
     // and no page change may reach the book on the way.
     closed_ = true;
+    delete search_;
     delete takeCentralWidget();
 }
 
@@ -132,6 +134,11 @@ QWidget* TForm1::makeSheetView(Sheet& sheet, QWidget* parent) {
     views_.push_back(view);
     editAids_->attach(view);
     connectSheetMouse(view);
+    QAbstractItemModel* cells = view->model();
+    connect(cells, &QAbstractItemModel::dataChanged, this, &TForm1::bookChanged);
+    connect(cells, &QAbstractItemModel::modelReset, this, &TForm1::bookChanged);
+    connect(cells, &QAbstractItemModel::rowsInserted, this, &TForm1::bookChanged);
+    connect(cells, &QAbstractItemModel::rowsRemoved, this, &TForm1::bookChanged);
     return view;
 }
 
@@ -158,6 +165,7 @@ void TForm1::buildPages() {
         pageTop_->addTab(holder, caption);
     }
     stacks_ = {day_.left, day_.right};
+    connect(day_.Memo1, &QPlainTextEdit::textChanged, this, &TForm1::bookChanged);
     connect(bindings_, &BookBindings::optionChanged, this, [this] {
         for (SheetView* view : views_) view->viewport()->update();
     });
@@ -176,6 +184,7 @@ void TForm1::buildHiddenPages() {
                                                {Page::TabMemo, memos_.page}};
     for (const auto& [page, contents] : pages) pageTop_->widget(static_cast<int>(page))->layout()->addWidget(contents);
     stacks_.insert(stacks_.end(), {summaries_.week, summaries_.month, summaries_.year, settings_.accounts});
+    connect(memos_.MemoOboe, &QPlainTextEdit::textChanged, this, &TForm1::bookChanged);
     applyPanelHeights(report_.layout);
     refreshFromBook();
 }
@@ -257,6 +266,7 @@ void TForm1::connectMenus() {
     onTrigger(menu_.mnuSaveTextOboe, mnuSaveTextOboeClick);
     onTrigger(menu_.mnuSaveTextMemo, mnuSaveTextMemoClick);
 
+    connect(menu_.mnuSearch, &QAction::triggered, this, [this] { mnuSearchClick(); });
     connect(menu_.mnuContents, &QAction::triggered, this, [this] { mnuContentsClick(); });
     connect(menu_.mnuAbout, &QAction::triggered, this, [this] { mnuAboutClick(); });
 
@@ -285,6 +295,7 @@ void TForm1::runCommand(const std::function<void(Book&)>& command) {
     }
     command(*book_);
     refreshFromBook();
+    emit bookChanged();
 }
 
 void TForm1::refreshFromBook() {
@@ -316,6 +327,26 @@ void TForm1::pageTopChange() {
     buildHiddenPages();
     const Page page = currentPage();
     runCommand([page](Book& book) { kakeibo::pageTopChange(book, page); });
+}
+
+void TForm1::showPage(Page page, SubPage subPage) {
+    buildHiddenPages();
+    const auto first = [](SubPage sub) { return static_cast<int>(sub); };
+    const int sub = first(subPage);
+    if (sub >= first(SubPage::TabWeek) && sub <= first(SubPage::TabYear))
+        summaries_.subPageStat->setCurrentIndex(sub - first(SubPage::TabWeek));
+    else if (sub >= first(SubPage::TabGenkin) && sub <= first(SubPage::TabOthers))
+        settings_.subPageSet->setCurrentIndex(sub - first(SubPage::TabGenkin));
+    else if (sub >= first(SubPage::TabOboe) && sub <= first(SubPage::TabMemoIchiran))
+        memos_.subPageMemo->setCurrentIndex(sub - first(SubPage::TabOboe));
+    // A change of page runs pageTopChange through the tab's signal.
+    pageTop_->setCurrentIndex(static_cast<int>(page));
+}
+
+void TForm1::mnuSearchClick() {
+    if (closed_) return;
+    if (!search_) search_ = new SearchWindow(*this);
+    search_->open();
 }
 
 QPlainTextEdit* TForm1::focusedMemo() const {

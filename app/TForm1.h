@@ -25,6 +25,7 @@ namespace kakeibo::shell {
 
 class BookBindings;
 class QtUiPort;
+class SearchWindow;
 class SheetEditAids;
 class SheetView;
 class SplashBox;
@@ -79,6 +80,8 @@ public:
     // The page and sub-page shown.
     Page currentPage() const;
     SubPage currentSubPage() const;
+    // Shows a page, and a sub-page of it, as clicks on their tabs do.
+    void showPage(Page page, SubPage subPage = SubPage::None);
 
     // Handlers with their established names.
     void pageTopChange();
@@ -92,6 +95,13 @@ public:
     void mnuAboutClick();
     void mnuExitClick();
     void btnDentakuClick();
+    // 編集 > 検索…: the search window, made at its first use.
+    void mnuSearchClick();
+
+signals:
+    // Something in the book may have changed: a command ran, a cell or a
+    // memo was typed into.
+    void bookChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -127,6 +137,7 @@ private:
     std::vector<SheetView*> views_;
     std::vector<StackedPanels*> stacks_;
     QPoint popupPoint_;
+    QPointer<SearchWindow> search_;
 };
 
 }  // namespace kakeibo::shell

@@ -41,6 +41,8 @@ MainMenu buildMainMenu(QMenuBar* bar, QWidget* window) {
     m.mnuCut = item(m.Edit1, "mnuCut", QStringLiteral("切り取り(&T)"), QKeySequence("Ctrl+X"));
     m.mnuCopy = item(m.Edit1, "mnuCopy", QStringLiteral("コピー(&C)"), QKeySequence("Ctrl+C"));
     m.mnuPaste = item(m.Edit1, "mnuPaste", QStringLiteral("貼り付け(&P)"), QKeySequence("Ctrl+V"));
+    m.Edit1->addSeparator();
+    m.mnuSearch = item(m.Edit1, "mnuSearch", QStringLiteral("検索…"), QKeySequence("Ctrl+F"));
 
     m.Output1 = menu(bar, "Output1", QStringLiteral("出力(&O)"));
     m.mnuSaveTabSepHibi = item(m.Output1, "mnuSaveTabSepHibi", QStringLiteral("日々の記録をカンマ区切り形式で保存"));

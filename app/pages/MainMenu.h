@@ -23,6 +23,7 @@ struct MainMenu {
     QAction* mnuCut = nullptr;
     QAction* mnuCopy = nullptr;
     QAction* mnuPaste = nullptr;
+    QAction* mnuSearch = nullptr;
 
     QMenu* Output1 = nullptr;
     QAction* mnuSaveTabSepHibi = nullptr;
