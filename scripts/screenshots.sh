@@ -1,6 +1,7 @@
 #!/bin/sh
 # Pictures of every page and sub-page of the main window over a small
-# sample book, taken on the offscreen platform (no display needed).
+# sample book, and of the search window over a generated 20-year book,
+# taken on the offscreen platform (no display needed).
 #   scripts/screenshots.sh [build folder] [picture folder]
 set -eu
 BUILD=${1:-build}

@@ -3,6 +3,7 @@
 // the pictures is given (scripts/screenshots.sh sets it); otherwise skipped.
 
 #include <QDir>
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
 
@@ -11,6 +12,7 @@
 
 #include "app/SheetView.h"
 #include "app/TForm1.h"
+#include "app/search/SearchWindow.h"
 #include "app/editing/CategoryComboBox.h"
 #include "app/editing/SheetEditAids.h"
 #include "dialogs/CalendarDialog.h"
@@ -27,6 +29,9 @@
 #include "book/Stores.h"
 #include "book/WeekYearSummary.h"
 #include "support/ScriptedUi.h"
+#ifdef KAKEIBO_BOOK_GENERATOR
+#include "generator/BookGenerator.h"
+#endif
 #include "support/TempDir.h"
 #include "TestRegistry.h"
 
@@ -195,6 +200,49 @@ private slots:
         save(&print, "26-PrintWeek");
         kakeibo::shell::DentakuWindow dentaku(book, std::nullopt, &form);
         save(&dentaku, "27-Calculator");
+    }
+
+    // The search window over a generated book of twenty years.
+    void grabTheSearchWindow() {
+        const QString folder = qEnvironmentVariable("KAKEIBO_SCREENSHOTS");
+        if (folder.isEmpty()) QSKIP("no folder for the pictures (KAKEIBO_SCREENSHOTS)");
+#ifndef KAKEIBO_BOOK_GENERATOR
+        QSKIP("built without the book generator (KAKEIBO_BENCH=OFF)");
+#else
+        QDir().mkpath(folder);
+        TempDir dir;
+        QVERIFY(writeProgramFolder(dir.path(), 20));
+        ScriptedUi ui;
+        TForm1 form(dir.path(), ui);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.runCommand([](Book& book) {
+            book.chkBoxComma = true;
+            book.chkBoxRedText = true;
+            // A refund, to show a negative amount among the results.
+            storeTheDay(book);
+            dispTheDay(book, *makeDate(2025, 6, 14));
+            book.GridShishutu.setCell(0, 1, "パン屋（返品）");
+            book.GridShishutu.setCell(1, 1, "-480");
+            book.GridShishutu.setCell(2, 1, "食費");
+        });
+        form.mnuSearchClick();
+        auto* search = form.findChild<kakeibo::shell::SearchWindow*>("FormSearch");
+        QVERIFY(search);
+        QVERIFY(QTest::qWaitForWindowExposed(search));
+        search->findChild<QLineEdit*>("EditFromDate")->setText(QStringLiteral("2025/6/1"));
+        search->findChild<QLineEdit*>("EditToDate")->setText(QStringLiteral("2025/6/30"));
+        search->findChild<QLineEdit*>("EditSearchText")->setText(QStringLiteral("ぱん"));
+        QTRY_VERIFY(!search->searching());
+        QTest::qWait(50);
+        QVERIFY(search->grab().save(folder + "/30-Search.png"));
+
+        search->findChild<QLineEdit*>("EditFromDate")->setText(QStringLiteral("2025/13/1"));
+        QTRY_VERIFY(!search->searching());
+        QTest::qWait(30);
+        QVERIFY(search->grab().save(folder + "/31-SearchUnreadableDate.png"));
+        form.close();
+#endif
     }
 };
 
