@@ -69,7 +69,7 @@ std::optional<Date> purchaseDate(const CreditRow& row) {
 SearchRun::SearchRun(SearchSource& source, FoldedCache& cache, SearchQuery query)
     : source_(source), cache_(cache), query_(std::move(query)), needle_(foldedNeedle(query_.text)) {
     if (queryProblem(query_) != QueryProblem::None) {
-        done_ = true;
+        stage_ = Stage::Done;
         return;
     }
     startCards();
@@ -133,7 +133,12 @@ void SearchRun::searchCard(int index) {
                                                                  : result_.accountTotal;
             total += line.amount;
         }
-        result_.matches.push_back(std::move(match));
+        constexpr std::size_t kChunk = 1024;
+        if (cardChunks_.empty() || cardChunks_.back().size() == kChunk) {
+            cardChunks_.emplace_back();
+            cardChunks_.back().reserve(kChunk);
+        }
+        cardChunks_.back().push_back(std::move(match));
     });
 }
 
@@ -171,50 +176,55 @@ void SearchRun::searchNotes() {
 
 // Credit rows go among the cards by their purchase dates, after the card
 // lines of the same day; rows without a date, then the notes, come last.
-void SearchRun::finish() {
-    std::stable_sort(credit_.begin(), credit_.end(), [](const SearchMatch& a, const SearchMatch& b) {
-        if (!a.date || !b.date) return a.date.has_value() && !b.date.has_value();
-        return *a.date < *b.date;
-    });
-    std::vector<SearchMatch>& matches = result_.matches;
-    if (!credit_.empty()) {
-        std::vector<SearchMatch> merged;
-        merged.reserve(matches.size() + credit_.size() + notes_.size());
-        auto card = matches.begin();
-        auto credit = credit_.begin();
-        while (card != matches.end() || credit != credit_.end()) {
-            const bool cardFirst = credit == credit_.end() || !credit->date ||
-                                   (card != matches.end() && *card->date <= *credit->date);
-            if (cardFirst && card != matches.end()) {
-                merged.push_back(std::move(*card++));
-            } else {
-                merged.push_back(std::move(*credit++));
-            }
-        }
-        matches = std::move(merged);
+bool SearchRun::assemble(Clock::time_point deadline) {
+    std::vector<SearchMatch>& out = result_.matches;
+    if (nextChunk_ == 0 && nextCredit_ == 0) {
+        std::stable_sort(credit_.begin(), credit_.end(), [](const SearchMatch& a, const SearchMatch& b) {
+            if (!a.date || !b.date) return a.date.has_value() && !b.date.has_value();
+            return *a.date < *b.date;
+        });
+        std::size_t total = credit_.size() + notes_.size();
+        for (const auto& chunk : cardChunks_) total += chunk.size();
+        out.reserve(total);
     }
-    std::move(notes_.begin(), notes_.end(), std::back_inserter(matches));
+    while (nextChunk_ < cardChunks_.size()) {
+        for (SearchMatch& card : cardChunks_[nextChunk_]) {
+            while (nextCredit_ < credit_.size() && credit_[nextCredit_].date &&
+                   *credit_[nextCredit_].date < *card.date) {
+                out.push_back(std::move(credit_[nextCredit_++]));
+            }
+            out.push_back(std::move(card));
+        }
+        std::vector<SearchMatch>().swap(cardChunks_[nextChunk_++]);
+        if (Clock::now() >= deadline) return false;
+    }
+    while (nextCredit_ < credit_.size()) out.push_back(std::move(credit_[nextCredit_++]));
+    std::move(notes_.begin(), notes_.end(), std::back_inserter(out));
+    cardChunks_.clear();
     credit_.clear();
     notes_.clear();
-    done_ = true;
+    stage_ = Stage::Done;
+    return true;
 }
 
 bool SearchRun::advance(Clock::time_point deadline) {
-    if (done_) return true;
-    // The clock is read every few cards: a card takes microseconds.
-    constexpr int kCardsBetweenClockReads = 16;
-    int sinceClockRead = 0;
-    while (nextCard_ < source_.cardCount()) {
-        if (query_.to && source_.cardDate(nextCard_) > *query_.to) break;
-        searchCard(nextCard_++);
-        if (++sinceClockRead == kCardsBetweenClockReads) {
-            sinceClockRead = 0;
-            if (Clock::now() >= deadline) return false;
+    if (stage_ == Stage::Cards) {
+        // The clock is read every few cards: a card takes microseconds.
+        constexpr int kCardsBetweenClockReads = 16;
+        int sinceClockRead = 0;
+        while (nextCard_ < source_.cardCount()) {
+            if (query_.to && source_.cardDate(nextCard_) > *query_.to) break;
+            searchCard(nextCard_++);
+            if (++sinceClockRead == kCardsBetweenClockReads) {
+                sinceClockRead = 0;
+                if (Clock::now() >= deadline) return false;
+            }
         }
+        searchCredit();
+        searchNotes();
+        stage_ = Stage::Assembling;
     }
-    searchCredit();
-    searchNotes();
-    finish();
+    if (stage_ == Stage::Assembling) return assemble(deadline);
     return true;
 }
 

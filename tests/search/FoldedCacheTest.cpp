@@ -93,22 +93,38 @@ TEST(FoldedCache, ABookChangedWithoutTellingIsNeverReadOutsideItsLines) {
 }
 
 TEST(FoldedCache, ASearchInSlicesFindsWhatAWholeSearchFinds) {
-    const DataImage book = yearOfCards(40);
+    // Results in several chunks, with credit rows to put among them.
+    DataImage book = yearOfCards(1500);
+    for (int i = 1499; i >= 0; i -= 10) {
+        const Ymd day = splitDate(book.cards[static_cast<std::size_t>(i)].date);
+        book.credit.push_back(CreditRow{std::to_string(day.year), std::to_string(day.month), std::to_string(day.day),
+                                        "パン（カード）", "500", "Xカード", "", "", ""});
+    }
     DataImageSource source(book);
     FoldedCache cache;
-    SearchQuery query = textQuery("1");
-    query.to = on(2024, 1, 30);
+    SearchQuery query = textQuery("パン");
+    query.to = book.cards[1400].date;
     SearchRun run(source, cache, query);
     int slices = 0;
     // A deadline already passed still moves the run on.
-    while (!run.advance(SearchRun::Clock::now())) ASSERT_LT(++slices, 100);
-    EXPECT_GE(slices, 1);
+    while (!run.advance(SearchRun::Clock::now())) ASSERT_LT(++slices, 1000);
+    EXPECT_GT(slices, 1);
     const SearchResult sliced = run.takeResult();
     FoldedCache fresh;
     const SearchResult whole = searchBook(source, fresh, query);
     EXPECT_EQ(sliced.matches, whole.matches);
     EXPECT_EQ(sliced.spendTotal, whole.spendTotal);
-    EXPECT_GT(whole.count(), 0);
+    ASSERT_EQ(whole.count(), 1401 + 140);  // cards 0..1400, and days 9, 19, .. 1399
+    for (std::size_t i = 1; i < whole.matches.size(); ++i) {
+        const SearchMatch& before = whole.matches[i - 1];
+        const SearchMatch& after = whole.matches[i];
+        ASSERT_LE(*before.date, *after.date) << i;
+        // A day's credit row follows that day's card line.
+        if (before.date == after.date) {
+            EXPECT_EQ(before.place, SearchPlace::Spend) << i;
+            EXPECT_EQ(after.place, SearchPlace::Credit) << i;
+        }
+    }
 }
 
 // The running book: the shown card as its sheets hold it.
