@@ -111,6 +111,21 @@ private slots:
         sheet.setCell(2, 1, "2500");
         QCOMPARE(look(sheet, 2, 1).align, CellAlign::Amount);
     }
+
+    void listAmountsLookLikeSheetAmounts() {
+        const CellLook refund = listAmountLook(-1500, {true, false}, true, false);
+        QCOMPARE(refund.text, QStringLiteral("-1,500"));
+        QCOMPARE(refund.align, CellAlign::Amount);
+        QCOMPARE(refund.ink, CellInk::Red);
+        QCOMPARE(listAmountLook(-1500, {}, false, false).ink, CellInk::Black);
+        QCOMPARE(listAmountLook(0, {true, true}, true, false).text, QString());
+        QCOMPARE(listAmountLook(12.5, {false, true}, true, false).text, QStringLiteral("12.50"));
+        const CellLook selected = listAmountLook(-1500, {}, true, true);
+        QCOMPARE(selected.fill, CellFill::Highlight);
+        QCOMPARE(selected.ink, CellInk::HighlightText);
+        QCOMPARE(listTextLook(QStringLiteral("パン屋"), false).align, CellAlign::Left);
+        QCOMPARE(listTextLook(QStringLiteral("パン屋"), true).fill, CellFill::Highlight);
+    }
 };
 
 KAKEIBO_REGISTER_TEST(CellPainterTest);
