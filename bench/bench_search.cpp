@@ -49,40 +49,28 @@ void report(benchmark::State& state, const SearchBench& bench, const SearchResul
     state.counters["matches"] = result.count();
 }
 
-// A word found in items, categories, memos and credit rows.
-void BM_SearchWordEveryPlace(benchmark::State& state) {
+// The same search again and again over a book that does not change, as
+// while a person types.
+void searchRepeatedly(benchmark::State& state, const std::string& text) {
     SearchBench bench;
-    SearchResult result = bench.search("パン");
+    SearchResult result = bench.search(text);
     for (auto _ : state) {
-        result = bench.search("パン");
+        result = bench.search(text);
         benchmark::DoNotOptimize(result.spendTotal);
     }
     report(state, bench, result);
 }
+
+// A word found in items, categories, memos and credit rows.
+void BM_SearchWordEveryPlace(benchmark::State& state) { searchRepeatedly(state, "パン"); }
 BENCHMARK(BM_SearchWordEveryPlace)->Unit(benchmark::kMillisecond);
 
 // A word typed in another script and width than it was written in.
-void BM_SearchFoldedWordEveryPlace(benchmark::State& state) {
-    SearchBench bench;
-    SearchResult result = bench.search("ｹｰｷ");
-    for (auto _ : state) {
-        result = bench.search("ｹｰｷ");
-        benchmark::DoNotOptimize(result.spendTotal);
-    }
-    report(state, bench, result);
-}
+void BM_SearchFoldedWordEveryPlace(benchmark::State& state) { searchRepeatedly(state, "ｹｰｷ"); }
 BENCHMARK(BM_SearchFoldedWordEveryPlace)->Unit(benchmark::kMillisecond);
 
 // The empty text: every line of the book is a result.
-void BM_SearchEveryLine(benchmark::State& state) {
-    SearchBench bench;
-    SearchResult result = bench.search("");
-    for (auto _ : state) {
-        result = bench.search("");
-        benchmark::DoNotOptimize(result.spendTotal);
-    }
-    report(state, bench, result);
-}
+void BM_SearchEveryLine(benchmark::State& state) { searchRepeatedly(state, ""); }
 BENCHMARK(BM_SearchEveryLine)->Unit(benchmark::kMillisecond);
 
 // The person edited the shown card: every card's texts are compared with
@@ -114,39 +102,40 @@ void BM_FirstSearchFoldsTheBook(benchmark::State& state) {
 }
 BENCHMARK(BM_FirstSearchFoldsTheBook)->Unit(benchmark::kMillisecond);
 
-// The search window's slices (6 ms each) over the first search: the
-// longest time the window is held at once, and how many slices it takes.
-void BM_LongestSliceOfTheFirstSearch(benchmark::State& state) {
+// A run in the window's slices of 6 ms: how long the longest took.
+double longestSlice(SearchRun& run) {
     using Clock = SearchRun::Clock;
+    double longest = 0;
+    for (bool done = false; !done;) {
+        const auto start = Clock::now();
+        done = run.advance(start + std::chrono::milliseconds(6));
+        const std::chrono::duration<double, std::milli> took = Clock::now() - start;
+        longest = std::max(longest, took.count());
+    }
+    return longest;
+}
+
+// The search window's slices over the first search: the longest time the
+// window is held at once.
+void BM_LongestSliceOfTheFirstSearch(benchmark::State& state) {
     SearchBench bench;
     double longest = 0;
-    int slices = 0;
     for (auto _ : state) {
         bench.cache = std::make_unique<FoldedCache>();
         SearchQuery query;
         query.text = "パン";
         SearchRun run(bench.source, *bench.cache, query);
-        slices = 0;
-        bool done = false;
-        while (!done) {
-            const auto start = Clock::now();
-            done = run.advance(start + std::chrono::milliseconds(6));
-            const std::chrono::duration<double, std::milli> took = Clock::now() - start;
-            longest = std::max(longest, took.count());
-            ++slices;
-        }
+        longest = std::max(longest, longestSlice(run));
         benchmark::DoNotOptimize(run.takeResult().spendTotal);
     }
     state.counters["longest_slice_ms"] = longest;
-    state.counters["slices"] = slices;
 }
 BENCHMARK(BM_LongestSliceOfTheFirstSearch)->Unit(benchmark::kMillisecond);
 
 // The most the window can be asked for: every line with an amount of 0 or
-// more (about 100,000 results), the book already folded. The longest slice
-// includes putting the credit rows among the cards' lines.
+// more (about 100,000 results), the book already folded. The slices include
+// putting the credit rows among the cards' lines.
 void BM_LongestSliceOfEveryLine(benchmark::State& state) {
-    using Clock = SearchRun::Clock;
     SearchBench bench;
     bench.search("");
     double longest = 0;
@@ -155,13 +144,7 @@ void BM_LongestSliceOfEveryLine(benchmark::State& state) {
         SearchQuery query;
         query.min = 0;
         SearchRun run(bench.source, *bench.cache, query);
-        bool done = false;
-        while (!done) {
-            const auto start = Clock::now();
-            done = run.advance(start + std::chrono::milliseconds(6));
-            const std::chrono::duration<double, std::milli> took = Clock::now() - start;
-            longest = std::max(longest, took.count());
-        }
+        longest = std::max(longest, longestSlice(run));
         matches = run.takeResult().count();
     }
     state.counters["longest_slice_ms"] = longest;

@@ -224,19 +224,18 @@ std::optional<SearchQuery> SearchWindow::readQuery() {
     SearchQuery query;
     query.text = EditSearchText->text().toStdString();
     QStringList problems;
-    const auto readDate = [&](QLineEdit* field, std::optional<Date>& bound, const QString& name) {
+    // A field left empty sets no bound; one that cannot be read is named.
+    const auto read = [&problems](QLineEdit* field, auto& bound, auto parse, const QString& what) {
         const QString text = trimmedText(field);
-        if (!text.isEmpty()) bound = parseTypedDate(text.toStdString());
+        if (!text.isEmpty()) bound = parse(text.toStdString());
         markField(field, text.isEmpty() || bound);
-        if (!text.isEmpty() && !bound)
-            problems << QStringLiteral("%1「%2」は日付として読めません（例 2024/1/31）").arg(name, text);
+        if (!text.isEmpty() && !bound) problems << what.arg(text);
+    };
+    const auto readDate = [&](QLineEdit* field, std::optional<Date>& bound, const QString& name) {
+        read(field, bound, parseTypedDate, name + QStringLiteral("「%1」は日付として読めません（例 2024/1/31）"));
     };
     const auto readAmount = [&](QLineEdit* field, std::optional<double>& bound, const QString& name) {
-        const QString text = trimmedText(field);
-        if (!text.isEmpty()) bound = parseTypedAmount(text.toStdString());
-        markField(field, text.isEmpty() || bound);
-        if (!text.isEmpty() && !bound)
-            problems << QStringLiteral("%1「%2」は金額として読めません（例 1000）").arg(name, text);
+        read(field, bound, parseTypedAmount, name + QStringLiteral("「%1」は金額として読めません（例 1000）"));
     };
     readDate(EditFromDate, query.from, QStringLiteral("期間の始め"));
     readDate(EditToDate, query.to, QStringLiteral("期間の終わり"));

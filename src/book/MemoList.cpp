@@ -54,17 +54,7 @@ std::string joinLines(const std::vector<std::string>& lines) {
 
 std::vector<std::string> splitTextLines(const std::string& text) {
     std::vector<std::string> lines;
-    std::size_t begin = 0;
-    while (begin < text.size()) {
-        std::size_t end = text.find('\n', begin);
-        const bool lastLine = end == std::string::npos;
-        if (lastLine) end = text.size();
-        std::size_t stop = end;
-        if (stop > begin && text[stop - 1] == '\r') --stop;
-        lines.emplace_back(text, begin, stop - begin);
-        if (lastLine) break;
-        begin = end + 1;
-    }
+    forEachTextLine(text, [&lines](int, std::string_view line) { lines.emplace_back(line); });
     return lines;
 }
 

@@ -5,6 +5,7 @@
 // move buttons.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "book/Book.h"
@@ -27,5 +28,22 @@ void btnGoThisMemoClick(Book& book);
 // between lines). A line break at the very end closes the last line rather
 // than opening an empty one, so "a\r\nb\r\n" and "a\nb" are both a and b.
 std::vector<std::string> splitTextLines(const std::string& text);
+
+// The same lines, each given to line(number from 1, text) without copying.
+template <class Line>
+void forEachTextLine(std::string_view text, Line&& line) {
+    int number = 0;
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+        std::size_t end = text.find('\n', begin);
+        const bool last = end == std::string_view::npos;
+        if (last) end = text.size();
+        std::size_t stop = end;
+        if (stop > begin && text[stop - 1] == '\r') --stop;
+        line(++number, text.substr(begin, stop - begin));
+        if (last) break;
+        begin = end + 1;
+    }
+}
 
 }  // namespace kakeibo

@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "book/MemoList.h"
 #include "model/Records.h"
 #include "search/FoldedBlock.h"
 #include "storage/DataFile.h"
@@ -60,24 +61,6 @@ private:
     std::uint64_t generation_ = 1;
     std::size_t foldings_ = 0;
 };
-
-// The lines of a multi-line text ("\n" or CR LF between them; a break at the
-// very end closes the last line), numbered from 1.
-template <class Line>
-void forEachTextLine(std::string_view text, Line&& line) {
-    int number = 0;
-    std::size_t begin = 0;
-    while (begin < text.size()) {
-        std::size_t end = text.find('\n', begin);
-        const bool last = end == std::string_view::npos;
-        if (last) end = text.size();
-        std::size_t stop = end;
-        if (stop > begin && text[stop - 1] == '\r') --stop;
-        line(++number, text.substr(begin, stop - begin));
-        if (last) break;
-        begin = end + 1;
-    }
-}
 
 // Whether a text is nothing but spaces (ASCII or full-width) and tabs.
 bool isBlankText(std::string_view text);

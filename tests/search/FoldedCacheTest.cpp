@@ -4,11 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "SearchTestBook.h"
-#include "book/DayDisplay.h"
-#include "book/Stores.h"
-#include "search/BookSearchSource.h"
-#include "support/LaidOutBook.h"
-#include "support/ScriptedUi.h"
 
 namespace kakeibo {
 namespace {
@@ -128,25 +123,18 @@ TEST(FoldedCache, ASearchInSlicesFindsWhatAWholeSearchFinds) {
 }
 
 // The running book: the shown card as its sheets hold it.
-struct ShownBook {
-    ScriptedUi ui;
-    Book book{ui};
-    ShownBook() {
-        layOutBookOn(book, on(2024, 5, 10));
-        book.GridShishutu.setCell(0, 1, "コーヒー");
-        book.GridShishutu.setCell(1, 1, "400");
-        book.Memo1 = "喫茶店\n";
-        storeTheDay(book);
-        dispTheDay(book, on(2024, 5, 11));
-    }
+struct ShownBook : RunningBook {
+    ShownBook()
+        : RunningBook(on(2024, 5, 10), on(2024, 5, 11), [](Book& book) {
+              typeLine(book.GridShishutu, 1, "コーヒー", "400");
+              book.Memo1 = "喫茶店\n";
+          }) {}
 };
 
 TEST(BookSearchSource, TheShownCardIsSearchedAsItsSheetsHoldItWithoutStoringIt) {
     ShownBook shown;
     Book& book = shown.book;
-    book.GridShishutu.setCell(0, 2, "紅茶");
-    book.GridShishutu.setCell(1, 2, "350");
-    book.GridShishutu.setCell(2, 2, "食費");
+    typeLine(book.GridShishutu, 2, "紅茶", "350", "食費");
     book.Memo1 = "一行目\n紅茶の店";
     BookSearchSource source(book);
     FoldedCache cache;

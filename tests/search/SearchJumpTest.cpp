@@ -4,32 +4,19 @@
 #include <gtest/gtest.h>
 
 #include "SearchTestBook.h"
-#include "book/DayDisplay.h"
-#include "book/Stores.h"
-#include "search/BookSearchSource.h"
 #include "search/SearchJump.h"
-#include "support/LaidOutBook.h"
-#include "support/ScriptedUi.h"
 
 namespace kakeibo {
 namespace {
 
 using namespace kakeibo::test;
 
-struct JumpBook {
-    ScriptedUi ui;
-    Book book{ui};
-    JumpBook() {
-        layOutBookOn(book, on(2024, 5, 1));
-        book.GridShuNyu.setCell(0, 3, "給料");
-        book.GridShuNyu.setCell(1, 3, "250000");
-        storeTheDay(book);
-        dispTheDay(book, on(2024, 5, 20));
-    }
+struct JumpBook : RunningBook {
+    JumpBook()
+        : RunningBook(on(2024, 5, 1), on(2024, 5, 20),
+                      [](Book& book) { typeLine(book.GridShuNyu, 3, "給料", "250000"); }) {}
     SearchMatch find(const std::string& text) {
-        BookSearchSource source(book);
-        FoldedCache cache;
-        const SearchResult result = searchBook(source, cache, textQuery(text));
+        const SearchResult result = search(text);
         EXPECT_EQ(result.count(), 1) << text;
         return result.count() > 0 ? result.matches[0] : SearchMatch{};
     }

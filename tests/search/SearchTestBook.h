@@ -1,12 +1,19 @@
 #pragma once
 // Small books for the search tests, written line by line.
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 
+#include "book/Book.h"
+#include "book/DayDisplay.h"
+#include "book/Stores.h"
 #include "model/Dates.h"
+#include "search/BookSearchSource.h"
 #include "search/SearchRun.h"
 #include "storage/DataFile.h"
+#include "support/LaidOutBook.h"
+#include "support/ScriptedUi.h"
 
 namespace kakeibo::test {
 
@@ -42,5 +49,33 @@ inline SearchResult searchImage(const DataImage& image, const SearchQuery& query
     FoldedCache cache;
     return searchBook(source, cache, query);
 }
+
+// One entry line written into a sheet as a person types it.
+inline void typeLine(Sheet& sheet, int row, const std::string& item, const std::string& amount,
+                     const std::string& category = "") {
+    sheet.setCell(0, row, item);
+    sheet.setCell(1, row, amount);
+    sheet.setCell(2, row, category);
+}
+
+// A running book: a card of the first day filled and stored, then the card
+// of the shown day on the day sheets.
+struct RunningBook {
+    ScriptedUi ui;
+    Book book{ui};
+
+    RunningBook(Date stored, Date shown, const std::function<void(Book&)>& fill) {
+        layOutBookOn(book, stored);
+        fill(book);
+        storeTheDay(book);
+        dispTheDay(book, shown);
+    }
+
+    SearchResult search(const std::string& text) {
+        BookSearchSource source(book);
+        FoldedCache cache;
+        return searchBook(source, cache, textQuery(text));
+    }
+};
 
 }  // namespace kakeibo::test
