@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 
 #include "sheets/AmountText.h"
 #include "text/TextFolding.h"
@@ -122,16 +123,19 @@ void SearchRun::searchCard(int index) {
             const std::vector<TKiroku>& lines = linesOf(card, entry.place);
             if (static_cast<std::size_t>(entry.row) > lines.size()) return;
             const TKiroku& line = lines[static_cast<std::size_t>(entry.row - 1)];
+            // A damaged file may hold an amount that is no number; the sheets
+            // show it as nothing, and a total must not become one.
+            const double amount = std::isfinite(line.amount) ? line.amount : 0;
             // A blank line is a gap between lines, not an entry.
-            if (line.amount == 0 && isBlankText(line.item) && isBlankText(line.category)) return;
-            if (!inAmountRange(query_, line.amount)) return;
+            if (amount == 0 && isBlankText(line.item) && isBlankText(line.category)) return;
+            if (!inAmountRange(query_, amount)) return;
             match.text = line.item;
             match.category = line.category;
-            match.amount = line.amount;
+            match.amount = amount;
             double& total = entry.place == SearchPlace::Spend    ? result_.spendTotal
                             : entry.place == SearchPlace::Income ? result_.incomeTotal
                                                                  : result_.accountTotal;
-            total += line.amount;
+            total += amount;
         }
         constexpr std::size_t kChunk = 1024;
         if (cardChunks_.empty() || cardChunks_.back().size() == kChunk) {

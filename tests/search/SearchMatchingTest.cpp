@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "SearchTestBook.h"
 
 namespace kakeibo {
@@ -140,6 +143,20 @@ TEST(SearchMatching, BlankLinesNeverMatchButAnAmountAloneDoes) {
     EXPECT_EQ(result.matches[1].row, 4);
     EXPECT_EQ(result.matches[2].place, SearchPlace::Memo);
     EXPECT_EQ(result.matches[2].row, 3);
+}
+
+TEST(SearchMatching, AnAmountThatIsNoNumberCountsAsNothing) {
+    DataImage book;
+    TIndex& card = addCard(book, on(2024, 4, 1));
+    card.spendList = {{"壊れた金額", "食費", std::nan("")}, {"パン", "食費", 300},
+                      {"", "", std::numeric_limits<double>::infinity()}};
+    const SearchResult all = searchImage(book, textQuery(""));
+    ASSERT_EQ(all.count(), 2);
+    EXPECT_EQ(all.matches[0].amount, 0);
+    EXPECT_EQ(all.spendTotal, 300);
+    SearchQuery ranged = textQuery("");
+    ranged.max = 100;
+    EXPECT_EQ(searchImage(book, ranged).count(), 1);
 }
 
 TEST(SearchMatching, ANeedleIsFoundWithinOneFieldNeverAcrossTwo) {
