@@ -4,16 +4,12 @@
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMarginsF>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPrintDialog>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
 
 #include "book/Book.h"
+#include "dialogs/PrintedPage.h"
 #include "dialogs/QtPrintCanvas.h"
 #include "messages/Messages.h"
 
@@ -22,12 +18,9 @@ namespace kakeibo::shell {
 namespace {
 
 constexpr int kClientWidth = 355;
-constexpr int kClientHeight = 256;
-// PDF pages get the resolution of a common home printer (360 dpi), at which
-// the layouts' tables, laid out in dots, fit an A4 page and their 9-point
-// column titles fit their 240-dot columns.
-constexpr int kPdfResolution = 360;
-constexpr double kPdfMarginMm = 5.0;
+// The preview and PDF buttons take a row of their own under the others,
+// so that no control of the dialog moves.
+constexpr int kClientHeight = 298;
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, bool large = false) {
     auto* label = new QLabel(text, parent);
@@ -76,7 +69,7 @@ PrintDialog::PrintDialog(Book& book, PrintJob job, QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       book_(book),
       job_(std::move(job)),
-      printer_(QPrinter::HighResolution) {
+      path_(book.ui(), this) {
     setObjectName(QStringLiteral("TFormPrint"));
     setWindowTitle(QString::fromStdString(job_.caption));
     setFixedSize(kClientWidth, kClientHeight);
@@ -118,11 +111,15 @@ PrintDialog::PrintDialog(Book& book, PrintJob job, QWidget* mainWindow)
     btnCancel = makeButton(this, "btnCancel", QStringLiteral("キャンセル"), QRect(24, 210, 145, 30));
     btnPrint = makeButton(this, "btnPrint", QStringLiteral("印刷する"), QRect(186, 210, 145, 30));
     btnPrint->setDefault(true);
+    btnPreview = makeButton(this, "btnPreview", QStringLiteral("プレビュー"), QRect(24, 254, 145, 30));
+    btnSavePdf = makeButton(this, "btnSavePdf", QStringLiteral("PDFに保存"), QRect(186, 254, 145, 30));
 
     connect(btnPrtSet, &QPushButton::clicked, this, &PrintDialog::btnPrtSetClick);
     connect(btnFont, &QPushButton::clicked, this, &PrintDialog::btnFontClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnPrint, &QPushButton::clicked, this, &PrintDialog::btnPrintClick);
+    connect(btnPreview, &QPushButton::clicked, this, &PrintDialog::btnPreviewClick);
+    connect(btnSavePdf, &QPushButton::clicked, this, &PrintDialog::btnSavePdfClick);
 }
 
 void PrintDialog::run() { exec(); }
@@ -163,53 +160,36 @@ void PrintDialog::btnFontClick() {
     dialog.exec();
 }
 
-void PrintDialog::btnPrtSetClick() {
-    QPrintDialog dialog(&printer_, this);
-    dialog.setWindowTitle(QStringLiteral("プリンタの設定"));
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile);
-    dialog.exec();
+void PrintDialog::btnPrtSetClick() { path_.setUpPrinter(); }
+
+bool PrintDialog::drawPage(PrintedPage& page) {
+    QtPrintCanvas canvas(page);
+    return printJob(canvas, job_, book_);
 }
 
-bool PrintDialog::choosePdfFile() {
-    FileDialogRequest request;
-    request.title = "PDF ファイルに印刷";
-    request.filter = "PDF ファイル|*.pdf";
-    request.filterIndex = 1;
-    request.initialFile = book_.folder + pdfFileName(job_);
-    const auto chosen = book_.ui().askSaveFileName(request);
-    if (!chosen) return false;
-    QString path = QString::fromStdString(*chosen);
-    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
-    printer_.setOutputFormat(QPrinter::PdfFormat);
-    printer_.setResolution(kPdfResolution);
-    printer_.setPageSize(QPageSize(QPageSize::A4));
-    // A printer cannot print the edge of the sheet: the layouts start at the
-    // corner of its printable area and reach to its far edge. A PDF page
-    // gets the margins of a common printer, so what reaches the edge of the
-    // area (the frame of the monthly print, the date line) stays on paper.
-    printer_.setFullPage(false);
-    printer_.setPageMargins(QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
-                            QPageLayout::Millimeter);
-    printer_.setOutputFileName(path);
-    return true;
-}
+std::string PrintDialog::pdfFile() const { return book_.folder + pdfFileName(job_); }
 
-void PrintDialog::btnPrintClick() {
+bool PrintDialog::printAfterAsking() {
     readChoice();
-    if (msgPrinterReady(book_.ui()) == MsgResult::Cancel) return;
+    if (msgPrinterReady(book_.ui()) == MsgResult::Cancel) return false;
+    return path_.print([this](PrintedPage& page) { return drawPage(page); }, pdfFile());
+}
 
-    const bool fileChosenInSetup =
-        !forcePdf_ && printer_.outputFormat() == QPrinter::PdfFormat && !printer_.outputFileName().isEmpty();
-    const bool noPrinter = QPrinterInfo::availablePrinters().isEmpty();
-    if (!fileChosenInSetup && (forcePdf_ || noPrinter)) {
-        if (!choosePdfFile()) return;  // no file named: nothing printed, the dialog stays
+// A failed or cancelled print leaves the dialog open, to try again.
+void PrintDialog::btnPrintClick() {
+    if (printAfterAsking()) accept();
+}
+
+void PrintDialog::btnPreviewClick() {
+    readChoice();
+    if (path_.preview([this](PrintedPage& page) { return drawPage(page); }, [this] { return printAfterAsking(); })) {
+        accept();
     }
-    QtPrintCanvas canvas(printer_);
-    if (!printJob(canvas, job_, book_)) {
-        msgWarning(book_.ui(), canvas.failure().toStdString());
-        return;
-    }
-    accept();
+}
+
+void PrintDialog::btnSavePdfClick() {
+    readChoice();
+    if (path_.saveAsPdf([this](PrintedPage& page) { return drawPage(page); }, pdfFile())) accept();
 }
 
 }  // namespace kakeibo::shell

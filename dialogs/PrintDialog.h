@@ -2,14 +2,15 @@
 // The print dialog (TFormPrint): names the summary to print and its font,
 // lets the person set up the printer, choose the font (applied with the
 // font dialog's Apply button) and, for the weekly and yearly prints, the
-// tables; then draws the one page. With no printer on the machine, or with
-// PDF output chosen, the page goes to a PDF file the person names, so a
-// print is never silently lost. Created for one print and gone when it closes.
+// tables; then draws the one page. The page can also be looked at first
+// in the preview, or saved as a PDF file at any time. With no printer on
+// the machine the print goes to a PDF file the person names, so a print is
+// never silently lost. Created for one print and gone when it closes.
 
 #include <QDialog>
-#include <QPrinter>
 
 #include "book/PrintLayout.h"
+#include "dialogs/PrintPath.h"
 
 class QLabel;
 class QPushButton;
@@ -36,7 +37,9 @@ public:
     // The job as the dialog's choices stand.
     const PrintJob& job() const { return job_; }
     // Sends the page to a PDF file even when a printer exists.
-    void setPrintToPdf(bool toPdf) { forcePdf_ = toPdf; }
+    void setPrintToPdf(bool toPdf) { path_.setPrintToPdf(toPdf); }
+    // The printer the print goes to, as the printer setup left it.
+    QPrinter& printer() { return path_.printer(); }
     // The font dialog's Apply: the print font becomes that family.
     void FontDialog1Apply(const QString& family);
 
@@ -47,13 +50,18 @@ private:
     void btnPrintClick();
     void btnPrtSetClick();
     void btnFontClick();
+    void btnPreviewClick();
+    void btnSavePdfClick();
+    // The print of 印刷する and of the preview's print button; true when printed.
+    bool printAfterAsking();
     void readChoice();
-    bool choosePdfFile();
+    // The page of the job as the dialog's choices stand, on any device.
+    bool drawPage(PrintedPage& page);
+    std::string pdfFile() const;
 
     Book& book_;
     PrintJob job_;
-    QPrinter printer_;
-    bool forcePdf_ = false;
+    PrintPath path_;
 
     QLabel* lblPrint = nullptr;
     QLabel* Label1 = nullptr;
@@ -68,6 +76,8 @@ private:
     QPushButton* btnFont = nullptr;
     QPushButton* btnPrint = nullptr;
     QPushButton* btnCancel = nullptr;
+    QPushButton* btnPreview = nullptr;
+    QPushButton* btnSavePdf = nullptr;
 };
 
 }  // namespace kakeibo::shell

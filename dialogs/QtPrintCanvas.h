@@ -1,25 +1,21 @@
 #pragma once
-// The print layouts' canvas on a Qt paint device: a QPrinter going to a
-// printer or to a PDF file. Positions are the device's own units (dots) and
-// font sizes points, so the layout scales with the printer's resolution.
+// The print layouts' canvas on a printed page: a printer, a PDF file or the
+// preview. The layouts' dots are the page's dots (1/360 inch) and their
+// font sizes points, so a print has the same size on every device.
 
-#include <memory>
 #include <string>
 
 #include <QFont>
-#include <QPainter>
-#include <QString>
 
 #include "book/PrintLayout.h"
 
-class QPrinter;
-
 namespace kakeibo::shell {
+
+class PrintedPage;
 
 class QtPrintCanvas : public PrintCanvas {
 public:
-    explicit QtPrintCanvas(QPrinter& printer);
-    ~QtPrintCanvas() override;
+    explicit QtPrintCanvas(PrintedPage& page);
 
     void setLandscape(bool landscape) override;
     bool beginJob() override;
@@ -34,14 +30,9 @@ public:
     void drawLine(int x1, int y1, int x2, int y2) override;
     void drawRect(int x1, int y1, int x2, int y2) override;
 
-    // Why the last job could not start or failed, for the person.
-    const QString& failure() const { return failure_; }
-
 private:
-    QPrinter& printer_;
-    QPainter painter_;
+    PrintedPage& page_;
     QFont font_;
-    QString failure_;
 };
 
 }  // namespace kakeibo::shell
