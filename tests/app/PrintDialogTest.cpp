@@ -1,80 +1,33 @@
 // The print dialog: its texts and choices for each print, the font applied
-// from the font dialog, and a weekly and a monthly print going to PDF when
-// the machine has no printer, read back with poppler's tools.
+// from the font dialog, the original controls where they were with the
+// preview and PDF buttons below them, the questions and file names of a
+// print, and what the person is told when a PDF cannot be written.
 
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
-#include <QProcess>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QTest>
 
-#include "book/Book.h"
-#include "book/MonthSummary.h"
-#include "book/SettingsApply.h"
-#include "book/Stores.h"
-#include "book/WeekYearSummary.h"
+#include "app/QtUiPort.h"
 #include "dialogs/PrintDialog.h"
-#include "support/FixedToday.h"
-#include "support/LaidOutBook.h"
-#include "support/ScriptedUi.h"
+#include "PrintDialogTestPages.h"
+#include "support/SummedBook.h"
 #include "support/TempDir.h"
 #include "TestRegistry.h"
 
 using namespace kakeibo;
 using namespace kakeibo::shell;
-
-namespace {
-
-// The output of a poppler tool on a file, or an empty text when the tool is missing.
-QString popplerOutput(const QString& tool, const QStringList& arguments) {
-    if (QStandardPaths::findExecutable(tool).isEmpty()) return {};
-    QProcess process;
-    process.start(tool, arguments);
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-}  // namespace
+using namespace kakeibo::testing;
 
 class PrintDialogTest : public QObject {
     Q_OBJECT
 
-    // A book on 10 December 2000 with one spending line, the week and the
-    // fiscal month of that day summed.
-    struct SummedBook {
-        ScriptedUi ui;
-        Book book{ui};
-        SummedBook() {
-            layOutBookOn(book, dayOf(2000, 12, 10));
-            book.GridSetGenkinOut.setCell(0, 1, "食費");
-            book.GridSetGenkinOut.setCell(1, 1, "30000");
-            book.GridSetGenkinIn.setCell(0, 1, "お小遣い");
-            book.GridSetSonota.setCell(1, 2, "花子");
-            book.chkBoxComma = true;
-            settingAll(book);
-            const Date today = book.today();
-            book.GridShishutu.setCell(0, 1, "昼食");
-            book.GridShishutu.setCell(1, 1, "1234");
-            book.GridShishutu.setCell(2, 1, "食費");
-            book.GridShuNyu.setCell(0, 1, "小遣い");
-            book.GridShuNyu.setCell(1, 1, "5000");
-            book.GridShuNyu.setCell(2, 1, "お小遣い");
-            storeTheDay(book);
-            dispTheWY(book, kWeekMode, today);
-            btnSumWeekClick(book);
-            dispTheMonth(book, getMonthKey(today, book.shonichi()));
-            btnSumMonthClick(book);
-            dispTheWY(book, kYearMode, today);
-            btnSumYearClick(book);
-            ui.clear();
-        }
-    };
-
-    static void press(PrintDialog& dialog, const char* button) {
-        QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
+    static QPushButton* button(PrintDialog& dialog, const char* name) { return dialog.findChild<QPushButton*>(name); }
+    static void press(PrintDialog& dialog, const char* name) {
+        QTest::mouseClick(button(dialog, name), Qt::LeftButton);
     }
 
 private slots:
@@ -102,6 +55,36 @@ private slots:
         month.reject();
     }
 
+    // The preview and PDF buttons come after every original control, in
+    // their own row, and Enter still prints.
+    void keepsItsControlsAndAddsPreviewAndPdfBelowThem() {
+        SummedBook setup;
+        PrintDialog dialog(setup.book, makeWeekPrintJob(setup.book), nullptr);
+        dialog.open();
+        const std::pair<const char*, QRect> original[] = {{"btnPrtSet", {24, 166, 145, 30}},
+                                                          {"btnFont", {186, 166, 145, 30}},
+                                                          {"btnCancel", {24, 210, 145, 30}},
+                                                          {"btnPrint", {186, 210, 145, 30}}};
+        for (const auto& [name, geometry] : original) QCOMPARE(button(dialog, name)->geometry(), geometry);
+        QCOMPARE(dialog.findChild<QGroupBox*>("pnlPrintWhich")->geometry(), QRect(24, 112, 307, 40));
+        QCOMPARE(button(dialog, "btnPreview")->text(), QStringLiteral("プレビュー"));
+        QCOMPARE(button(dialog, "btnSavePdf")->text(), QStringLiteral("PDFに保存"));
+        for (const char* added : {"btnPreview", "btnSavePdf"}) {
+            const QRect geometry = button(dialog, added)->geometry();
+            QVERIFY(geometry.top() > 240);
+            QVERIFY(dialog.rect().contains(geometry));
+        }
+        QVERIFY(button(dialog, "btnPrint")->isDefault());
+        QVERIFY(!button(dialog, "btnPreview")->isDefault() && !button(dialog, "btnPreview")->autoDefault());
+        QVERIFY(!button(dialog, "btnSavePdf")->autoDefault());
+
+        setup.ui.pushMessageAnswer(MsgResult::Cancel);
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QCOMPARE(setup.ui.texts(), std::vector<std::string>{"プリンタの用意はできていますか？"});
+        QVERIFY(dialog.isVisible());
+        dialog.reject();
+    }
+
     void waitsWhenThePrinterIsNotReadyOrNoFileIsNamed() {
         SummedBook setup;
         PrintDialog dialog(setup.book, makeWeekPrintJob(setup.book), nullptr);
@@ -116,56 +99,91 @@ private slots:
         press(dialog, "btnPrint");  // ready, but the file dialog is cancelled
         QVERIFY(dialog.isVisible());
         QCOMPARE(setup.ui.saveRequests().size(), std::size_t{1});
-        QCOMPARE(setup.ui.saveRequests()[0].filter, std::string("PDF ファイル|*.pdf"));
+        const FileDialogRequest request = setup.ui.saveRequests()[0];
+        QCOMPARE(toQtNameFilters(request.filter), QStringList{QStringLiteral("PDF ファイル (*.pdf)")});
+        QCOMPARE(request.initialFile, setup.book.folder + "W2000-51.pdf");
         dialog.reject();
     }
 
-    void printsTheWeekTheMonthAndTheYearToPdf() {
+    // PDFに保存 needs no printer and asks nothing but the file's name.
+    void savesAPdfAtAnyTime() {
         SummedBook setup;
         TempDir dir;
-        auto print = [&](PrintJob job, const char* name) {
-            PrintDialog dialog(setup.book, std::move(job), nullptr);
-            dialog.setPrintToPdf(true);
-            dialog.open();
-            setup.ui.pushSaveFileName(dir.file(name));  // the extension is added
-            press(dialog, "btnPrint");
-            QVERIFY(!dialog.isVisible());
-            const QString pdf = QString::fromStdString(dir.file(std::string(name) + ".pdf"));
-            QVERIFY(QFile::exists(pdf));
-            // KAKEIBO_KEEP_PDF names a folder that keeps the pages for a person to look at.
-            const QString keep = qEnvironmentVariable("KAKEIBO_KEEP_PDF");
-            if (!keep.isEmpty()) {
-                QFile::remove(keep + "/" + name + ".pdf");
-                QFile::copy(pdf, keep + "/" + name + ".pdf");
+        PrintDialog dialog(setup.book, makeMonthPrintJob(setup.book), nullptr);
+        dialog.open();
+        setup.ui.pushSaveFileName(dir.file("M2000-12"));
+        press(dialog, "btnSavePdf");
+        QVERIFY(setup.ui.texts().empty());
+        QCOMPARE(setup.ui.saveRequests().size(), std::size_t{1});
+        QCOMPARE(setup.ui.saveRequests()[0].title, std::string("PDFに保存"));
+        QCOMPARE(toQtNameFilters(setup.ui.saveRequests()[0].filter), QStringList{QStringLiteral("PDF ファイル (*.pdf)")});
+        QCOMPARE(setup.ui.saveRequests()[0].initialFile, setup.book.folder + "M2000-12.pdf");
+        QVERIFY(!dialog.isVisible());
+        const QString pdf = QString::fromStdString(dir.file("M2000-12.pdf"));
+        QVERIFY(QFile::exists(pdf));
+        if (pdfPageCount(pdf) == 0) QSKIP("poppler's pdfinfo is not installed");
+        QCOMPARE(pdfPageCount(pdf), 1);
+    }
+
+    // A file that cannot be written is said, the older file of that name
+    // is left whole and the dialog stays for another try.
+    void saysWhenThePdfCannotBeWrittenAndKeepsTheOlderFile() {
+        SummedBook setup;
+        TempDir dir;
+        dir.write("week.pdf", "the older page");
+        PrintDialog dialog(setup.book, makeWeekPrintJob(setup.book), nullptr);
+        dialog.open();
+        setup.ui.pushSaveFileName(dir.file("no such folder/week.pdf"));
+        press(dialog, "btnSavePdf");
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(setup.ui.texts().size(), std::size_t{1});
+        QVERIFY(setup.ui.texts()[0].starts_with("PDF ファイル「"));
+        QVERIFY(setup.ui.texts()[0].find("を保存できませんでした") != std::string::npos);
+        QCOMPARE(setup.ui.messages()[0].kind, MsgKind::Warning);
+
+        // The save replaces a file only once the new one is whole.
+        setup.ui.pushSaveFileName(dir.file("week.pdf"));
+        press(dialog, "btnSavePdf");
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(dir.read("week.pdf")->starts_with("%PDF"));
+    }
+
+    // The preview's print button prints as 印刷する does: it asks first,
+    // stays open when the answer is Cancel, and closes with the dialog
+    // once the page is printed.
+    void printsFromThePreviewAsThePrintButtonDoes() {
+        SummedBook setup;
+        TempDir dir;
+        PrintDialog dialog(setup.book, makeYearPrintJob(setup.book), nullptr);
+        dialog.setPrintToPdf(true);
+        dialog.open();
+        bool orientationHidden = false;
+        bool stayedAfterCancel = false;
+        whenPreviewOpens([&](QPrintPreviewDialog& preview) {
+            QAction* print = nullptr;
+            orientationHidden = true;
+            for (QAction* action : preview.findChildren<QAction*>()) {
+                const QString text = action->text();
+                if (text == QCoreApplication::translate("QPrintPreviewDialog", "Print")) print = action;
+                if (text == QCoreApplication::translate("QPrintPreviewDialog", "Landscape") && action->isVisible()) {
+                    orientationHidden = false;
+                }
             }
-        };
-        print(makeWeekPrintJob(setup.book), "week");
-        print(makeMonthPrintJob(setup.book), "month");
-        PrintJob year = makeYearPrintJob(setup.book);
-        year.which = PrintWhich::Both;
-        print(year, "year");
-
-        const QString weekText = popplerOutput("pdftotext", {QString::fromStdString(dir.file("week.pdf")), "-"});
-        if (weekText.isEmpty()) QSKIP("poppler's pdftotext is not installed");
-        for (const char* name : {"week.pdf", "month.pdf", "year.pdf"}) {
-            QVERIFY(popplerOutput("pdfinfo", {QString::fromStdString(dir.file(name))})
-                        .contains(QRegularExpression("Pages:\\s+1\\n")));
-        }
-        QVERIFY2(weekText.contains(QStringLiteral("2000 年度 第")), qPrintable(weekText));
-        for (const QString& expected : {QStringLiteral("支出"), QStringLiteral("収入"), QStringLiteral("食費"),
-                                        QStringLiteral("使用者：花子"), QStringLiteral("12/10（日）"),
-                                        QStringLiteral("1,234"), QStringLiteral("5,000")})
-            QVERIFY2(weekText.contains(expected), qPrintable(expected + "\n" + weekText));
-
-        const QString monthText = popplerOutput("pdftotext", {QString::fromStdString(dir.file("month.pdf")), "-"});
-        for (const QString& expected : {QStringLiteral("12月度"), QStringLiteral("家計合計"),
-                                        QStringLiteral("まとめ"), QStringLiteral("1,234")})
-            QVERIFY2(monthText.contains(expected), qPrintable(expected + "\n" + monthText));
-
-        const QString yearText = popplerOutput("pdftotext", {QString::fromStdString(dir.file("year.pdf")), "-"});
-        for (const QString& expected : {QStringLiteral("2000 年度"), QStringLiteral("12 月"),
-                                        QStringLiteral("1,234"), QStringLiteral("5,000")})
-            QVERIFY2(yearText.contains(expected), qPrintable(expected + "\n" + yearText));
+            if (!print) return preview.reject();
+            setup.ui.pushMessageAnswer(MsgResult::Cancel);
+            print->trigger();
+            stayedAfterCancel = preview.isVisible();
+            setup.ui.pushSaveFileName(dir.file("year.pdf"));
+            print->trigger();
+            if (preview.isVisible()) preview.reject();
+        });
+        press(dialog, "btnPreview");
+        QVERIFY(orientationHidden);
+        QVERIFY(stayedAfterCancel);
+        QCOMPARE(setup.ui.texts(),
+                 (std::vector<std::string>{"プリンタの用意はできていますか？", "プリンタの用意はできていますか？"}));
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(dir.exists("year.pdf"));
     }
 };
 

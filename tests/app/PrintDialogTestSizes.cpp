@@ -1,0 +1,189 @@
+// The printed pages as a person sees them, without a print system: the PDF
+// a print makes when there is no printer, the page at several device
+// resolutions, and the preview, each rendered and measured on paper.
+
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "dialogs/PrintDialog.h"
+#include "dialogs/PrintedPage.h"
+#include "dialogs/QtPrintCanvas.h"
+#include "PrintDialogTestPages.h"
+#include "PrintDialogTestPrints.h"
+#include "support/SummedBook.h"
+#include "support/TempDir.h"
+#include "TestRegistry.h"
+
+using namespace kakeibo;
+using namespace kakeibo::shell;
+using namespace kakeibo::testing;
+
+namespace {
+
+QString pdfText(const QString& pdf) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+}  // namespace
+
+class PrintSizeTest : public QObject {
+    Q_OBJECT
+
+    // The PDF the print makes with no printer, rendered.
+    static std::optional<MeasuredPage> printToPdf(SummedBook& setup, const TempDir& dir, const ExpectedPrint& print) {
+        PrintDialog dialog(setup.book, print.job, nullptr);
+        dialog.setPrintToPdf(true);
+        dialog.open();
+        setup.ui.pushSaveFileName(dir.file(print.name));
+        QTest::mouseClick(dialog.findChild<QPushButton*>("btnPrint"), Qt::LeftButton);
+        if (dialog.isVisible()) return std::nullopt;
+        return renderPdfPage(QString::fromStdString(dir.file(std::string(print.name) + ".pdf")));
+    }
+
+private slots:
+    void initTestCase() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) {
+            QSKIP("poppler's pdftoppm is not installed (package poppler-utils)");
+        }
+    }
+
+    void printsEachSummaryFullSizeIntoAPdf() {
+        SummedBook setup;
+        TempDir dir;
+        for (const ExpectedPrint& print : expectedPrints(setup.book)) {
+            const auto page = printToPdf(setup, dir, print);
+            QVERIFY2(page, print.name);
+            keepPicture(*page, QStringLiteral("fallback-%1").arg(QLatin1String(print.name)));
+            QCOMPARE(pdfPageCount(QString::fromStdString(dir.file(std::string(print.name) + ".pdf"))), 1);
+            QCOMPARE(page->landscape(), print.landscape);
+            const QString problem = fullSizeProblem(*page, print.landscape, kPdfMarginsMm,
+                                                    print.ruleMm(setup.book, kPdfMarginsMm, page->sheetMm));
+            QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(print.name, problem)));
+        }
+
+        const QString week = pdfText(QString::fromStdString(dir.file("week.pdf")));
+        for (const QString& expected : {QStringLiteral("2000 年度 第"), QStringLiteral("支出"), QStringLiteral("収入"),
+                                        QStringLiteral("食費"), QStringLiteral("使用者：花子"),
+                                        QStringLiteral("12/10（日）"), QStringLiteral("1,234"), QStringLiteral("5,000"),
+                                        QStringLiteral("3,280"), QStringLiteral("4,500")})
+            QVERIFY2(week.contains(expected), qPrintable(expected + "\n" + week));
+        const QString month = pdfText(QString::fromStdString(dir.file("month.pdf")));
+        for (const QString& expected : {QStringLiteral("12月度"), QStringLiteral("家計合計"), QStringLiteral("まとめ"),
+                                        QStringLiteral("9,412"), QStringLiteral("交際費")})
+            QVERIFY2(month.contains(expected), qPrintable(expected + "\n" + month));
+        const QString year = pdfText(QString::fromStdString(dir.file("year.pdf")));
+        for (const QString& expected :
+             {QStringLiteral("2000 年度"), QStringLiteral("12 月"), QStringLiteral("9,412"), QStringLiteral("5,000")})
+            QVERIFY2(year.contains(expected), qPrintable(expected + "\n" + year));
+    }
+
+    // The page's dots are mapped through the device's resolution: a page
+    // drawn at 300, 360, 600 or 1200 dpi is the same on paper.
+    void drawsTheSameSizeAtEveryResolution() {
+        SummedBook setup;
+        QTemporaryDir dir;
+        for (const ExpectedPrint& print : expectedPrints(setup.book)) {
+            std::optional<MeasuredPage> first;
+            for (int dpi : {300, 360, 600, 1200}) {
+                const QString pdf = dir.filePath(QStringLiteral("%1-%2.pdf").arg(print.name).arg(dpi));
+                {
+                    QPdfWriter writer(pdf);
+                    writer.setResolution(dpi);
+                    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kPdfMarginsMm,
+                                                     QPageLayout::Millimeter));
+                    PrintedPage page(writer);
+                    QtPrintCanvas canvas(page);
+                    QVERIFY(printJob(canvas, print.job, setup.book));
+                }
+                const auto page = renderPdfPage(pdf);
+                QVERIFY(page);
+                const QString problem = fullSizeProblem(*page, print.landscape, kPdfMarginsMm,
+                                                        print.ruleMm(setup.book, kPdfMarginsMm, page->sheetMm));
+                QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("%1 at %2 dpi: %3").arg(print.name).arg(dpi).arg(problem)));
+                if (!first) {
+                    first = page;
+                    continue;
+                }
+                const QString difference =
+                    layoutDifference(*page, kPdfMarginsMm, *first, kPdfMarginsMm, print.reachesBottom, 0.5);
+                QVERIFY2(difference.isEmpty(),
+                         qPrintable(QStringLiteral("%1 at %2 dpi: %3").arg(print.name).arg(dpi).arg(difference)));
+                QVERIFY(std::abs(page->inkMm.width() - first->inkMm.width()) < 0.5);
+            }
+        }
+    }
+
+    // A 36-point kanji is about a half inch high on paper at any
+    // resolution: its em square is 36/72 inch, its strokes fill most of it.
+    void setsFontsInPointsOnPaper() {
+        QTemporaryDir dir;
+        std::optional<double> firstHeight;
+        for (int dpi : {300, 1200}) {
+            const QString pdf = dir.filePath(QStringLiteral("text-%1.pdf").arg(dpi));
+            {
+                QPdfWriter writer(pdf);
+                writer.setResolution(dpi);
+                writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kPdfMarginsMm,
+                                                 QPageLayout::Millimeter));
+                PrintedPage page(writer);
+                QtPrintCanvas canvas(page);
+                QVERIFY(canvas.beginJob());
+                canvas.setFont(std::string(kDefaultPrintFont), 36, false);
+                canvas.drawText(360, 360, "田");
+                QVERIFY(canvas.endJob());
+            }
+            const auto page = renderPdfPage(pdf, 300);
+            QVERIFY(page);
+            const double emMm = 36.0 / 72.0 * 25.4;
+            QVERIFY2(page->inkMm.height() > 0.7 * emMm && page->inkMm.height() < emMm,
+                     qPrintable(QString::number(page->inkMm.height())));
+            if (firstHeight) QVERIFY(std::abs(page->inkMm.height() - *firstHeight) < 0.2);
+            firstHeight = page->inkMm.height();
+        }
+    }
+
+    // The preview shows the page that the print makes, at its place on the sheet.
+    void previewsThePageAsItPrints() {
+        SummedBook setup;
+        TempDir dir;
+        for (const ExpectedPrint& print : expectedPrints(setup.book)) {
+            const auto printed = printToPdf(setup, dir, print);
+            QVERIFY(printed);
+            PrintDialog dialog(setup.book, print.job, nullptr);
+            dialog.setPrintToPdf(true);
+            dialog.open();
+            std::optional<MeasuredPage> previewed;
+            QMarginsF previewMargins;
+            whenPreviewOpens([&](QPrintPreviewDialog& preview) {
+                const QPageLayout layout = preview.printer()->pageLayout();
+                previewMargins = layout.margins(QPageLayout::Millimeter);
+                previewed = renderPreviewPage(preview, layout.fullRect(QPageLayout::Millimeter).size());
+                preview.reject();
+            });
+            QTest::mouseClick(dialog.findChild<QPushButton*>("btnPreview"), Qt::LeftButton);
+            QVERIFY2(previewed, print.name);
+            keepPicture(*previewed, QStringLiteral("preview-%1").arg(QLatin1String(print.name)));
+            QCOMPARE(previewMargins, kPdfMarginsMm);
+            const QString problem = fullSizeProblem(*previewed, print.landscape, previewMargins,
+                                                    print.ruleMm(setup.book, previewMargins, previewed->sheetMm));
+            QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(print.name, problem)));
+            const QString difference =
+                layoutDifference(*previewed, previewMargins, *printed, kPdfMarginsMm, print.reachesBottom);
+            QVERIFY2(difference.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(print.name, difference)));
+            QVERIFY(dialog.isVisible());  // closing the preview leaves the dialog
+            dialog.reject();
+        }
+    }
+};
+
+KAKEIBO_REGISTER_TEST(PrintSizeTest);
+#include "PrintDialogTestSizes.moc"
