@@ -5,7 +5,8 @@
 # machine's own daemon and never writes into the machine's spool or logs.
 #
 #   scripts/private-cups.sh start FOLDER   starts it; prints "server=localhost:PORT",
-#                                          "queue=NAME" and "output=FOLDER/pdf"
+#                                          "queue=NAME", "device=URI" (the queue's
+#                                          cups-pdf device) and "output=FOLDER/pdf"
 #   scripts/private-cups.sh stop FOLDER    stops it and removes what it added
 #
 # start exits with 77 and says why when this machine cannot run it (cupsd
@@ -112,18 +113,21 @@ EOF
 }
 
 # cupsd in a mount namespace of its own in which the private cups-pdf
-# settings cover the machine's; where namespaces are not allowed, a
-# settings file for the private queue alone (for a device
-# "cups-pdf:/QUEUE" cups-pdf reads cups-pdf-QUEUE.conf instead of its
-# own), removed again at the stop.
+# settings cover the machine's, for the device "cups-pdf:/". Where
+# namespaces are not allowed: the device "cups-pdf:/QUEUE", for which
+# cups-pdf reads cups-pdf-QUEUE.conf instead of its own settings, with that
+# file for the private queue alone, removed again at the stop.
+# Sets device.
 start_daemon() {
   local queue=$1
   local daemon=(cupsd -f -c "$folder/etc/cupsd.conf" -s "$folder/etc/cups-files.conf")
   if unshare --mount --propagation private true 2>/dev/null; then
+    device="cups-pdf:/"
     unshare --mount --propagation private -- sh -c \
       'mount --bind "$1" "$2" && shift 2 && exec "$@"' sh "$folder/cups-pdf.conf" "$machine_conf" \
       "${daemon[@]}" >"$folder/log/cupsd.out" 2>&1 &
   else
+    device="cups-pdf:/$queue"
     local queue_conf="/etc/cups/cups-pdf-$queue.conf"
     cp "$folder/cups-pdf.conf" "$queue_conf"
     echo "$queue_conf" >"$folder/queue-conf"
@@ -140,7 +144,7 @@ start() {
   [ -x "$backend" ] && [ -f "$ppd" ] && [ -f "$machine_conf" ] || cannot "printer-driver-cups-pdf is not installed"
 
   stop
-  local port queue server
+  local port queue server device
   port=$(free_port)
   queue="kakeibo-test-$$"
   server="localhost:$port"
@@ -153,12 +157,11 @@ start() {
     sleep 0.1
   done
   lpstat -h "$server" -r >/dev/null 2>&1 || { stop; cannot "cupsd does not answer on $server"; }
-  # The device names the queue, so cups-pdf finds a settings file of the
-  # queue's own name.
-  lpadmin -h "$server" -p "$queue" -v "cups-pdf:/$queue" -P "$ppd" -E 2>>"$folder/log/lpadmin.out"
+  lpadmin -h "$server" -p "$queue" -v "$device" -P "$ppd" -E 2>>"$folder/log/lpadmin.out"
   lpadmin -h "$server" -d "$queue"
   echo "server=$server"
   echo "queue=$queue"
+  echo "device=$device"
   echo "output=$folder/pdf"
 }
 

@@ -50,6 +50,7 @@ PrivateCups::PrivateCups() {
         const QString value = line.section(QLatin1Char('='), 1);
         if (key == QStringLiteral("server")) server_ = value;
         if (key == QStringLiteral("queue")) queue_ = value;
+        if (key == QStringLiteral("device")) device_ = value;
         if (key == QStringLiteral("output")) output_ = value;
     }
     // Qt's printing goes through CUPS' client library, which takes its

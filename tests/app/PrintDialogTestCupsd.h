@@ -29,6 +29,8 @@ public:
     bool notAllowed() const { return notAllowed_; }
 
     const QString& queue() const { return queue_; }
+    // The queue's device: another queue on it prints into the same folder.
+    const QString& device() const { return device_; }
 
     // The PDFs cups-pdf has written so far.
     QStringList pdfs() const;
@@ -50,6 +52,7 @@ private:
     QString whyNot_;
     QString server_;
     QString queue_;
+    QString device_;
     QString output_;
 };
 

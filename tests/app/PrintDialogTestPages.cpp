@@ -63,6 +63,10 @@ MeasuredPage measurePicture(const QImage& picture, QSizeF sheetMm) {
     return page;
 }
 
+MeasuredPage turnedToRead(const MeasuredPage& page) {
+    return measurePicture(page.picture.transformed(QTransform().rotate(90)), page.sheetMm.transposed());
+}
+
 int pdfPageCount(const QString& pdf) {
     const QRegularExpressionMatch match =
         QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(toolOutput(QStringLiteral("pdfinfo"), {pdf}));

@@ -29,6 +29,10 @@ struct MeasuredPage {
 // Measures a picture of a whole sheet of sheetMm.
 MeasuredPage measurePicture(const QImage& picture, QSizeF sheetMm);
 
+// The page turned a quarter clockwise, as a person turns a sheet whose
+// landscape page came out turned by a quarter the other way.
+MeasuredPage turnedToRead(const MeasuredPage& page);
+
 // The number of pages of a PDF (pdfinfo), 0 when it cannot be read.
 int pdfPageCount(const QString& pdf);
 // Renders the first page of a PDF at dpi and measures it; nothing when

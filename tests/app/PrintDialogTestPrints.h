@@ -8,9 +8,16 @@
 #include <QMarginsF>
 #include <QSizeF>
 
+#include <QPrintPreviewDialog>
+#include <QPushButton>
+#include <QTest>
+
 #include "book/Book.h"
 #include "book/PrintLayout.h"
+#include "dialogs/PrintDialog.h"
 #include "PrintDialogTestPages.h"
+#include "support/SummedBook.h"
+#include "support/TempDir.h"
 
 namespace kakeibo::testing {
 
@@ -42,6 +49,36 @@ inline std::vector<ExpectedPrint> expectedPrints(const Book& book) {
     return {{"week", makeWeekPrintJob(book), false, false},
             {"month", makeMonthPrintJob(book), false, true},
             {"year", year, true, false}};
+}
+
+// The PDF the print makes with no printer, rendered.
+inline std::optional<MeasuredPage> printToPdf(SummedBook& setup, const TempDir& dir, const ExpectedPrint& print) {
+    shell::PrintDialog dialog(setup.book, print.job, nullptr);
+    dialog.setPrintToPdf(true);
+    dialog.open();
+    setup.ui.pushSaveFileName(dir.file(print.name));
+    QTest::mouseClick(dialog.findChild<QPushButton*>("btnPrint"), Qt::LeftButton);
+    if (dialog.isVisible()) return std::nullopt;
+    return renderPdfPage(QString::fromStdString(dir.file(std::string(print.name) + ".pdf")));
+}
+
+// The page the dialog's preview shows, with the margins of its printer.
+struct PreviewedPage {
+    MeasuredPage page;
+    QMarginsF marginsMm;
+};
+
+inline std::optional<PreviewedPage> previewPage(shell::PrintDialog& dialog) {
+    std::optional<PreviewedPage> previewed;
+    whenPreviewOpens([&](QPrintPreviewDialog& preview) {
+        const QPageLayout layout = preview.printer()->pageLayout();
+        if (auto page = renderPreviewPage(preview, layout.fullRect(QPageLayout::Millimeter).size())) {
+            previewed = PreviewedPage{*page, layout.margins(QPageLayout::Millimeter)};
+        }
+        preview.reject();
+    });
+    QTest::mouseClick(dialog.findChild<QPushButton*>("btnPreview"), Qt::LeftButton);
+    return previewed;
 }
 
 }  // namespace kakeibo::testing

@@ -38,17 +38,6 @@ QString pdfText(const QString& pdf) {
 class PrintSizeTest : public QObject {
     Q_OBJECT
 
-    // The PDF the print makes with no printer, rendered.
-    static std::optional<MeasuredPage> printToPdf(SummedBook& setup, const TempDir& dir, const ExpectedPrint& print) {
-        PrintDialog dialog(setup.book, print.job, nullptr);
-        dialog.setPrintToPdf(true);
-        dialog.open();
-        setup.ui.pushSaveFileName(dir.file(print.name));
-        QTest::mouseClick(dialog.findChild<QPushButton*>("btnPrint"), Qt::LeftButton);
-        if (dialog.isVisible()) return std::nullopt;
-        return renderPdfPage(QString::fromStdString(dir.file(std::string(print.name) + ".pdf")));
-    }
-
 private slots:
     void initTestCase() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) {
@@ -161,23 +150,16 @@ private slots:
             PrintDialog dialog(setup.book, print.job, nullptr);
             dialog.setPrintToPdf(true);
             dialog.open();
-            std::optional<MeasuredPage> previewed;
-            QMarginsF previewMargins;
-            whenPreviewOpens([&](QPrintPreviewDialog& preview) {
-                const QPageLayout layout = preview.printer()->pageLayout();
-                previewMargins = layout.margins(QPageLayout::Millimeter);
-                previewed = renderPreviewPage(preview, layout.fullRect(QPageLayout::Millimeter).size());
-                preview.reject();
-            });
-            QTest::mouseClick(dialog.findChild<QPushButton*>("btnPreview"), Qt::LeftButton);
+            const auto previewed = previewPage(dialog);
             QVERIFY2(previewed, print.name);
-            keepPicture(*previewed, QStringLiteral("preview-%1").arg(QLatin1String(print.name)));
-            QCOMPARE(previewMargins, kPdfMarginsMm);
-            const QString problem = fullSizeProblem(*previewed, print.landscape, previewMargins,
-                                                    print.ruleMm(setup.book, previewMargins, previewed->sheetMm));
+            keepPicture(previewed->page, QStringLiteral("preview-%1").arg(QLatin1String(print.name)));
+            QCOMPARE(previewed->marginsMm, kPdfMarginsMm);
+            const QString problem =
+                fullSizeProblem(previewed->page, print.landscape, previewed->marginsMm,
+                                print.ruleMm(setup.book, previewed->marginsMm, previewed->page.sheetMm));
             QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(print.name, problem)));
-            const QString difference =
-                layoutDifference(*previewed, previewMargins, *printed, kPdfMarginsMm, print.reachesBottom);
+            const QString difference = layoutDifference(previewed->page, previewed->marginsMm, *printed,
+                                                        kPdfMarginsMm, print.reachesBottom);
             QVERIFY2(difference.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(print.name, difference)));
             QVERIFY(dialog.isVisible());  // closing the preview leaves the dialog
             dialog.reject();
