@@ -136,6 +136,21 @@ start_daemon() {
   echo $! >"$folder/cupsd.pid"
 }
 
+# lpadmin on the private server, tried again while a daemon that has just
+# come up is not yet ready for it.
+admin() {
+  local server=$1
+  shift
+  for _ in $(seq 20); do
+    lpadmin -h "$server" "$@" 2>>"$folder/log/lpadmin.out" && return
+    sleep 0.25
+  done
+  cat "$folder/log/lpadmin.out" >&2
+  stop
+  echo "the private print system refused: lpadmin $*" >&2
+  exit 1
+}
+
 start() {
   [ "$(id -u)" -eq 0 ] || cannot "cupsd must run as root to run the cups-pdf backend"
   for tool in cupsd lpadmin lpstat gs; do
@@ -157,8 +172,8 @@ start() {
     sleep 0.1
   done
   lpstat -h "$server" -r >/dev/null 2>&1 || { stop; cannot "cupsd does not answer on $server"; }
-  lpadmin -h "$server" -p "$queue" -v "$device" -P "$ppd" -E 2>>"$folder/log/lpadmin.out"
-  lpadmin -h "$server" -d "$queue"
+  admin "$server" -p "$queue" -v "$device" -P "$ppd" -E
+  admin "$server" -d "$queue"
   echo "server=$server"
   echo "queue=$queue"
   echo "device=$device"

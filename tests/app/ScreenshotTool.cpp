@@ -8,6 +8,8 @@
 #include <QTest>
 
 #include <QAbstractItemView>
+#include <QPrintPreviewDialog>
+#include <QPushButton>
 #include <QApplication>
 
 #include "app/SheetView.h"
@@ -28,6 +30,7 @@
 #include "book/SettingsApply.h"
 #include "book/Stores.h"
 #include "book/WeekYearSummary.h"
+#include "PrintDialogTestPages.h"
 #include "support/ScriptedUi.h"
 #ifdef KAKEIBO_BOOK_GENERATOR
 #include "generator/BookGenerator.h"
@@ -198,6 +201,19 @@ private slots:
         form.runCommand(btnSumWeekClick);
         kakeibo::shell::PrintDialog print(book, makeWeekPrintJob(book), &form);
         save(&print, "26-PrintWeek");
+        // The preview of the weekly and the yearly print, as the preview button opens it.
+        for (const auto& [job, name] : {std::pair{makeWeekPrintJob(book), "28-PrintPreviewWeek"},
+                                        std::pair{makeYearPrintJob(book), "29-PrintPreviewYear"}}) {
+            kakeibo::shell::PrintDialog dialog(book, job, &form);
+            dialog.show();
+            kakeibo::testing::whenPreviewOpens([&, name = name](QPrintPreviewDialog& preview) {
+                QTest::qWait(50);
+                QVERIFY(preview.grab().save(folder + "/" + name + ".png"));
+                preview.reject();
+            });
+            QTest::mouseClick(dialog.findChild<QPushButton*>("btnPreview"), Qt::LeftButton);
+            dialog.reject();
+        }
         kakeibo::shell::DentakuWindow dentaku(book, std::nullopt, &form);
         save(&dentaku, "27-Calculator");
     }
