@@ -182,9 +182,8 @@ void PrintDialog::btnPrintClick() {
 
 void PrintDialog::btnPreviewClick() {
     readChoice();
-    if (path_.preview([this](PrintedPage& page) { return drawPage(page); }, [this] { return printAfterAsking(); })) {
-        accept();
-    }
+    const auto draw = [this](PrintedPage& page) { return drawPage(page); };
+    if (path_.preview(draw, [this] { return printAfterAsking(); })) accept();
 }
 
 void PrintDialog::btnSavePdfClick() {

@@ -52,11 +52,13 @@ void PrintPath::setUpPrinter() {
 // A printer is there to print on: one was found or chosen in the setup,
 // and the setup did not choose printing to a file.
 bool PrintPath::printsOnPrinter() const {
-    return !forcePdf_ && printer_.outputFormat() == QPrinter::NativeFormat && !QPrinterInfo::availablePrinters().isEmpty();
+    return !forcePdf_ && printer_.outputFormat() == QPrinter::NativeFormat &&
+           !QPrinterInfo::availablePrinters().isEmpty();
 }
 
 bool PrintPath::print(const Drawing& drawing, const std::string& pdfFile) {
-    if (printsOnPrinter()) return printOnPrinter(drawing, QFileInfo(QString::fromStdString(pdfFile)).completeBaseName());
+    if (printsOnPrinter())
+        return printOnPrinter(drawing, QFileInfo(QString::fromStdString(pdfFile)).completeBaseName());
     const bool fileChosenInSetup =
         !forcePdf_ && printer_.outputFormat() == QPrinter::PdfFormat && !printer_.outputFileName().isEmpty();
     if (fileChosenInSetup) return writePdf(drawing, withPdfExtension(printer_.outputFileName()));

@@ -11,9 +11,7 @@ namespace {
 
 // Device pixels per layout dot along one axis; printers may have a
 // different resolution across and down the sheet.
-double deviceUnitsPerDot(int devicePerInch) {
-    return static_cast<double>(devicePerInch) / PrintedPage::kDotsPerInch;
-}
+double deviceUnitsPerDot(int devicePerInch) { return static_cast<double>(devicePerInch) / PrintedPage::kDotsPerInch; }
 
 }  // namespace
 

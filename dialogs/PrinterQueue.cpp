@@ -27,14 +27,16 @@ std::optional<QString> queueProblem(const QString& printerName) {
     const QByteArray queue = printerName.section(QLatin1Char('/'), 0, 0).toUtf8();
     cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(), nullptr);
     if (!dest) {
-        return QStringLiteral("プリンタ「%1」が見つかりません。\r\nプリンタの設定で選び直してください").arg(printerName);
+        return QStringLiteral("プリンタ「%1」が見つかりません。\r\nプリンタの設定で選び直してください")
+            .arg(printerName);
     }
     const QString reason = option(dest, "printer-state-message");
     std::optional<QString> problem;
     if (option(dest, "printer-state").toInt() == kStopped) {
-        problem = withReason(QStringLiteral("プリンタ「%1」は停止しています。\r\nプリンタを再開してから、もう一度印刷してください")
-                                 .arg(printerName),
-                             reason);
+        problem = withReason(
+            QStringLiteral("プリンタ「%1」は停止しています。\r\nプリンタを再開してから、もう一度印刷してください")
+                .arg(printerName),
+            reason);
     } else if (option(dest, "printer-is-accepting-jobs") == QStringLiteral("false")) {
         problem = withReason(QStringLiteral("プリンタ「%1」は印刷を受け付けていません").arg(printerName), reason);
     }

@@ -13,9 +13,9 @@
 
 #include "app/QtUiPort.h"
 #include "dialogs/PrintDialog.h"
-#include "PrintDialogTestPages.h"
 #include "support/SummedBook.h"
 #include "support/TempDir.h"
+#include "PrintDialogTestPages.h"
 #include "TestRegistry.h"
 
 using namespace kakeibo;
@@ -116,7 +116,8 @@ private slots:
         QVERIFY(setup.ui.texts().empty());
         QCOMPARE(setup.ui.saveRequests().size(), std::size_t{1});
         QCOMPARE(setup.ui.saveRequests()[0].title, std::string("PDFに保存"));
-        QCOMPARE(toQtNameFilters(setup.ui.saveRequests()[0].filter), QStringList{QStringLiteral("PDF ファイル (*.pdf)")});
+        QCOMPARE(toQtNameFilters(setup.ui.saveRequests()[0].filter),
+                 QStringList{QStringLiteral("PDF ファイル (*.pdf)")});
         QCOMPARE(setup.ui.saveRequests()[0].initialFile, setup.book.folder + "M2000-12.pdf");
         QVERIFY(!dialog.isVisible());
         const QString pdf = QString::fromStdString(dir.file("M2000-12.pdf"));

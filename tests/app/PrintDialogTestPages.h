@@ -18,8 +18,8 @@ class QPrintPreviewDialog;
 namespace kakeibo::testing {
 
 struct MeasuredPage {
-    QSizeF sheetMm;      // the sheet as rendered (landscape when wider than high)
-    QRectF inkMm;        // everything drawn, from the sheet's top-left corner
+    QSizeF sheetMm;            // the sheet as rendered (landscape when wider than high)
+    QRectF inkMm;              // everything drawn, from the sheet's top-left corner
     double longestRuleMm = 0;  // the longest horizontal line drawn
     QImage picture;
 

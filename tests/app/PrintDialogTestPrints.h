@@ -6,18 +6,17 @@
 #include <vector>
 
 #include <QMarginsF>
-#include <QSizeF>
-
 #include <QPrintPreviewDialog>
 #include <QPushButton>
+#include <QSizeF>
 #include <QTest>
 
 #include "book/Book.h"
 #include "book/PrintLayout.h"
 #include "dialogs/PrintDialog.h"
-#include "PrintDialogTestPages.h"
 #include "support/SummedBook.h"
 #include "support/TempDir.h"
+#include "PrintDialogTestPages.h"
 
 namespace kakeibo::testing {
 
@@ -35,7 +34,8 @@ struct ExpectedPrint {
     // full-width line from the margin m = 110 to the right edge.
     double ruleMm(const Book& book, const QMarginsF& marginsMm, QSizeF sheetMm) const {
         if (job.kind == PrintKind::Month) {
-            const double printableDots = std::floor((sheetMm.width() - marginsMm.left() - marginsMm.right()) / 25.4 * 360);
+            const double printableDots =
+                std::floor((sheetMm.width() - marginsMm.left() - marginsMm.right()) / 25.4 * 360);
             return dotsToMm(printableDots - 1 - 110);
         }
         const Sheet& sheet = job.kind == PrintKind::Week ? book.GridWeekShishutsu : book.GridYearShishutsu;

@@ -14,10 +14,10 @@
 #include "dialogs/PrintDialog.h"
 #include "dialogs/PrintedPage.h"
 #include "dialogs/QtPrintCanvas.h"
-#include "PrintDialogTestPages.h"
-#include "PrintDialogTestPrints.h"
 #include "support/SummedBook.h"
 #include "support/TempDir.h"
+#include "PrintDialogTestPages.h"
+#include "PrintDialogTestPrints.h"
 #include "TestRegistry.h"
 
 using namespace kakeibo;
@@ -25,6 +25,19 @@ using namespace kakeibo::shell;
 using namespace kakeibo::testing;
 
 namespace {
+
+// A page drawn straight onto a PDF of the given resolution with the
+// margins of the no-printer PDF.
+template <typename Drawing>
+bool drawPdf(const QString& pdf, int dpi, Drawing drawing) {
+    QPdfWriter writer(pdf);
+    writer.setResolution(dpi);
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kPdfMarginsMm, QPageLayout::Millimeter));
+    PrintedPage page(writer);
+    QtPrintCanvas canvas(page);
+    return drawing(canvas);
+}
 
 QString pdfText(const QString& pdf) {
     QProcess process;
@@ -60,10 +73,10 @@ private slots:
         }
 
         const QString week = pdfText(QString::fromStdString(dir.file("week.pdf")));
-        for (const QString& expected : {QStringLiteral("2000 年度 第"), QStringLiteral("支出"), QStringLiteral("収入"),
-                                        QStringLiteral("食費"), QStringLiteral("使用者：花子"),
-                                        QStringLiteral("12/10（日）"), QStringLiteral("1,234"), QStringLiteral("5,000"),
-                                        QStringLiteral("3,280"), QStringLiteral("4,500")})
+        for (const QString& expected :
+             {QStringLiteral("2000 年度 第"), QStringLiteral("支出"), QStringLiteral("収入"), QStringLiteral("食費"),
+              QStringLiteral("使用者：花子"), QStringLiteral("12/10（日）"), QStringLiteral("1,234"),
+              QStringLiteral("5,000"), QStringLiteral("3,280"), QStringLiteral("4,500")})
             QVERIFY2(week.contains(expected), qPrintable(expected + "\n" + week));
         const QString month = pdfText(QString::fromStdString(dir.file("month.pdf")));
         for (const QString& expected : {QStringLiteral("12月度"), QStringLiteral("家計合計"), QStringLiteral("まとめ"),
@@ -84,20 +97,14 @@ private slots:
             std::optional<MeasuredPage> first;
             for (int dpi : {300, 360, 600, 1200}) {
                 const QString pdf = dir.filePath(QStringLiteral("%1-%2.pdf").arg(print.name).arg(dpi));
-                {
-                    QPdfWriter writer(pdf);
-                    writer.setResolution(dpi);
-                    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kPdfMarginsMm,
-                                                     QPageLayout::Millimeter));
-                    PrintedPage page(writer);
-                    QtPrintCanvas canvas(page);
-                    QVERIFY(printJob(canvas, print.job, setup.book));
-                }
+                QVERIFY(
+                    drawPdf(pdf, dpi, [&](PrintCanvas& canvas) { return printJob(canvas, print.job, setup.book); }));
                 const auto page = renderPdfPage(pdf);
                 QVERIFY(page);
                 const QString problem = fullSizeProblem(*page, print.landscape, kPdfMarginsMm,
                                                         print.ruleMm(setup.book, kPdfMarginsMm, page->sheetMm));
-                QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("%1 at %2 dpi: %3").arg(print.name).arg(dpi).arg(problem)));
+                QVERIFY2(problem.isEmpty(),
+                         qPrintable(QStringLiteral("%1 at %2 dpi: %3").arg(print.name).arg(dpi).arg(problem)));
                 if (!first) {
                     first = page;
                     continue;
@@ -118,18 +125,12 @@ private slots:
         std::optional<double> firstHeight;
         for (int dpi : {300, 1200}) {
             const QString pdf = dir.filePath(QStringLiteral("text-%1.pdf").arg(dpi));
-            {
-                QPdfWriter writer(pdf);
-                writer.setResolution(dpi);
-                writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kPdfMarginsMm,
-                                                 QPageLayout::Millimeter));
-                PrintedPage page(writer);
-                QtPrintCanvas canvas(page);
-                QVERIFY(canvas.beginJob());
+            QVERIFY(drawPdf(pdf, dpi, [](PrintCanvas& canvas) {
+                if (!canvas.beginJob()) return false;
                 canvas.setFont(std::string(kDefaultPrintFont), 36, false);
                 canvas.drawText(360, 360, "田");
-                QVERIFY(canvas.endJob());
-            }
+                return canvas.endJob();
+            }));
             const auto page = renderPdfPage(pdf, 300);
             QVERIFY(page);
             const double emMm = 36.0 / 72.0 * 25.4;
@@ -158,8 +159,8 @@ private slots:
                 fullSizeProblem(previewed->page, print.landscape, previewed->marginsMm,
                                 print.ruleMm(setup.book, previewed->marginsMm, previewed->page.sheetMm));
             QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(print.name, problem)));
-            const QString difference = layoutDifference(previewed->page, previewed->marginsMm, *printed,
-                                                        kPdfMarginsMm, print.reachesBottom);
+            const QString difference =
+                layoutDifference(previewed->page, previewed->marginsMm, *printed, kPdfMarginsMm, print.reachesBottom);
             QVERIFY2(difference.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(print.name, difference)));
             QVERIFY(dialog.isVisible());  // closing the preview leaves the dialog
             dialog.reject();

@@ -31,6 +31,7 @@
 #include "book/Stores.h"
 #include "book/WeekYearSummary.h"
 #include "PrintDialogTestPages.h"
+#include "support/EntryLines.h"
 #include "support/ScriptedUi.h"
 #ifdef KAKEIBO_BOOK_GENERATOR
 #include "generator/BookGenerator.h"
@@ -41,22 +42,6 @@
 using namespace kakeibo;
 
 namespace {
-
-struct Line {
-    const char* item;
-    const char* amount;
-    const char* category;
-};
-
-void putLines(Sheet& sheet, std::initializer_list<Line> lines) {
-    int row = 1;
-    for (const Line& line : lines) {
-        sheet.setCell(0, row, line.item);
-        sheet.setCell(1, row, line.amount);
-        sheet.setCell(2, row, line.category);
-        ++row;
-    }
-}
 
 void fillSettings(Book& book) {
     const std::pair<const char*, const char*> spending[] = {

@@ -11,6 +11,7 @@
 #include "book/SettingsApply.h"
 #include "book/Stores.h"
 #include "book/WeekYearSummary.h"
+#include "support/EntryLines.h"
 #include "support/FixedToday.h"
 #include "support/LaidOutBook.h"
 #include "support/ScriptedUi.h"
@@ -18,12 +19,6 @@
 namespace kakeibo {
 
 struct SummedBook {
-    struct Line {
-        const char* item;
-        const char* amount;
-        const char* category;
-    };
-
     ScriptedUi ui;
     Book book{ui};
 
@@ -53,20 +48,10 @@ struct SummedBook {
     }
 
 private:
-    static void put(Sheet& sheet, std::initializer_list<Line> lines) {
-        int row = 1;
-        for (const Line& line : lines) {
-            sheet.setCell(0, row, line.item);
-            sheet.setCell(1, row, line.amount);
-            sheet.setCell(2, row, line.category);
-            ++row;
-        }
-    }
-
-    void writeDay(Date day, std::initializer_list<Line> spending, std::initializer_list<Line> income) {
+    void writeDay(Date day, std::initializer_list<EntryLine> spending, std::initializer_list<EntryLine> income) {
         dispTheDay(book, day);
-        put(book.GridShishutu, spending);
-        put(book.GridShuNyu, income);
+        putLines(book.GridShishutu, spending);
+        putLines(book.GridShuNyu, income);
         storeTheDay(book);
     }
 };
