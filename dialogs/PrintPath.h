@@ -5,7 +5,16 @@
 // preview. The caller only draws the page; a failure (the queue stopped or
 // gone, a file that cannot be written) is said to the person through the
 // message layer and leaves everything as it was, so the caller's window
-// can simply stay open.
+// can simply stay open. A window prints a page of its own like this:
+//
+//     PrintPath path(ui, window);
+//     const auto draw = [&](PrintedPage& page) {
+//         page.setLandscape(true);
+//         if (!page.begin()) return false;
+//         drawChart(page.painter(), page.size());  // in dots of 1/360 inch
+//         return page.end();
+//     };
+//     if (msgPrinterReady(ui) == MsgResult::Ok) path.print(draw, folder + "chart.pdf");
 
 #include <functional>
 #include <string>

@@ -37,7 +37,6 @@ std::string amountCell(const Sheet& sheet, int col, int row, AmountDisplay displ
     return formatAmountOrBlank(textToAmount(sheet.cell(col, row)), display);
 }
 
-// Draws text so that it ends at right.
 // The largest regular size up to maxPoints (but not under the smallest
 // legible one) in which text fits into width.
 void setFontToFit(PrintCanvas& canvas, const std::string& family, int maxPoints, const std::string& text,
@@ -47,6 +46,7 @@ void setFontToFit(PrintCanvas& canvas, const std::string& family, int maxPoints,
     while (points > kSmallestPoints && canvas.textWidth(text) > width) canvas.setFont(family, --points, false);
 }
 
+// Draws text so that it ends at right.
 void drawRightAligned(PrintCanvas& canvas, int right, int y, const std::string& text) {
     canvas.drawText(right - canvas.textWidth(text), y, text);
 }
@@ -187,8 +187,8 @@ int printTable(PrintCanvas& canvas, const PrintJob& job, int x, int y, const std
     for (int c = 0; c < cols; ++c) {
         const std::string& header = sheet.cell(c, 0);
         const int width = c == 0 ? kTableTitleColumn : kTableColumn;
-        // A header wider than its column (the week's dates on a printer of
-        // low resolution) is set smaller rather than run over the rules.
+        // A header wider than its column (a week's date with its weekday in
+        // 9 points) is set smaller rather than run over the rules.
         setFontToFit(canvas, job.fontName, kTableTextPoints, header, width - 2 * kHeaderMargin);
         canvas.drawText(columnLeft(c) + (width - canvas.textWidth(header)) / 2, top + 10, header);
     }

@@ -1,8 +1,10 @@
 #pragma once
 // The printed weekly, monthly and yearly summaries: one page each, drawn in
-// printer device units onto a canvas the window program provides (a printer
-// or a PDF file). Nothing is paged: what does not fit is cut off at the page
-// edge by the canvas.
+// dots of 1/360 inch (the dot of the printers the layouts were made for)
+// from the corner of the printable area, onto a canvas the window program
+// provides (a printer, a PDF file or the preview) that maps the dots onto
+// its device, so a print has one size on paper everywhere. Nothing is
+// paged: what does not fit is cut off at the page edge by the canvas.
 
 #include <string>
 #include <string_view>
@@ -28,7 +30,7 @@ public:
     // Ends the job and sends the page; false when the job failed.
     virtual bool endJob() = 0;
 
-    // The page size in device units, valid once the job has begun.
+    // The printable area in dots, valid once the job has begun.
     virtual int pageWidth() = 0;
     virtual int pageHeight() = 0;
 

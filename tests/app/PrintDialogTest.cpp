@@ -105,6 +105,22 @@ private slots:
         dialog.reject();
     }
 
+    // Printing to a file chosen in the printer setup writes that file
+    // without asking for a name again.
+    void printsIntoTheFileChosenInTheSetup() {
+        SummedBook setup;
+        TempDir dir;
+        PrintDialog dialog(setup.book, makeWeekPrintJob(setup.book), nullptr);
+        dialog.printer().setOutputFormat(QPrinter::PdfFormat);
+        dialog.printer().setOutputFileName(QString::fromStdString(dir.file("chosen.pdf")));
+        dialog.open();
+        setup.ui.pushMessageAnswer(MsgResult::Ok);
+        press(dialog, "btnPrint");
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(setup.ui.saveRequests().empty());
+        QVERIFY(dir.read("chosen.pdf")->starts_with("%PDF"));
+    }
+
     // PDFに保存 needs no printer and asks nothing but the file's name.
     void savesAPdfAtAnyTime() {
         SummedBook setup;
