@@ -10,7 +10,8 @@
 #   scripts/private-cups.sh stop FOLDER    stops it and removes what it added
 #
 # start exits with 77 and says why when this machine cannot run it (cupsd
-# runs the cups-pdf backend as root, so it needs root).
+# runs the cups-pdf backend as root, so it needs root, and the cups-pdf
+# package); with 1 when it should have started and did not.
 set -euo pipefail
 
 command=${1:-}
@@ -27,6 +28,12 @@ machine_conf=/etc/cups/cups-pdf.conf
 cannot() {
   echo "no private print system: $*" >&2
   exit 77
+}
+
+# Something that should have worked did not: a failure, not a skip.
+broken() {
+  echo "the private print system failed: $*" >&2
+  exit 1
 }
 
 stop() {
@@ -54,7 +61,7 @@ free_port() {
       return
     fi
   done
-  cannot "no free port"
+  broken "no free port"
 }
 
 write_configuration() {
@@ -121,7 +128,8 @@ EOF
 start_daemon() {
   local queue=$1
   local daemon=(cupsd -f -c "$folder/etc/cupsd.conf" -s "$folder/etc/cups-files.conf")
-  if unshare --mount --propagation private true 2>/dev/null; then
+  if unshare --mount --propagation private -- \
+    mount --bind "$folder/cups-pdf.conf" "$machine_conf" 2>/dev/null; then
     device="cups-pdf:/"
     unshare --mount --propagation private -- sh -c \
       'mount --bind "$1" "$2" && shift 2 && exec "$@"' sh "$folder/cups-pdf.conf" "$machine_conf" \
@@ -147,8 +155,7 @@ admin() {
   done
   cat "$folder/log/lpadmin.out" >&2
   stop
-  echo "the private print system refused: lpadmin $*" >&2
-  exit 1
+  broken "lpadmin $*"
 }
 
 start() {
@@ -168,10 +175,10 @@ start() {
 
   for _ in $(seq 100); do
     lpstat -h "$server" -r >/dev/null 2>&1 && break
-    kill -0 "$(cat "$folder/cupsd.pid")" 2>/dev/null || { cat "$folder/log/"* >&2; cannot "cupsd did not start"; }
+    kill -0 "$(cat "$folder/cupsd.pid")" 2>/dev/null || { cat "$folder/log/"* >&2; broken "cupsd did not start"; }
     sleep 0.1
   done
-  lpstat -h "$server" -r >/dev/null 2>&1 || { stop; cannot "cupsd does not answer on $server"; }
+  lpstat -h "$server" -r >/dev/null 2>&1 || { stop; broken "cupsd does not answer on $server"; }
   admin "$server" -p "$queue" -v "$device" -P "$ppd" -E
   admin "$server" -d "$queue"
   echo "server=$server"
