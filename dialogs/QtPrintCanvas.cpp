@@ -50,7 +50,10 @@ void QtPrintCanvas::drawLine(int x1, int y1, int x2, int y2) { page_.painter().d
 void QtPrintCanvas::drawRect(int x1, int y1, int x2, int y2) {
     QPainter& painter = page_.painter();
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRect(QPoint(x1, y1), QPoint(x2, y2)));
+    // Through both corners: an integer QRect would put the right and bottom
+    // lines one dot further out, where the monthly frame (drawn to the
+    // printable area's last dot) loses half its width to the edge.
+    painter.drawRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)));
 }
 
 }  // namespace kakeibo::shell

@@ -36,20 +36,24 @@ MeasuredPage measurePicture(const QImage& picture, QSizeF sheetMm) {
     const QImage gray = picture.convertToFormat(QImage::Format_Grayscale8);
     int left = gray.width(), top = gray.height(), right = -1, bottom = -1;
     int longestRun = 0;
+    int bottomRun = 0;
     for (int y = 0; y < gray.height(); ++y) {
         const uchar* line = gray.constScanLine(y);
         int run = 0;
+        int rowRun = 0;
         for (int x = 0; x < gray.width(); ++x) {
             if (line[x] >= kInkGray) {
                 run = 0;
                 continue;
             }
-            longestRun = std::max(longestRun, ++run);
+            rowRun = std::max(rowRun, ++run);
+            longestRun = std::max(longestRun, rowRun);
             left = std::min(left, x);
             right = std::max(right, x);
             top = std::min(top, y);
             bottom = std::max(bottom, y);
         }
+        if (rowRun > 0) bottomRun = rowRun;
     }
     MeasuredPage page;
     page.sheetMm = sheetMm;
@@ -60,6 +64,7 @@ MeasuredPage measurePicture(const QImage& picture, QSizeF sheetMm) {
                             (bottom + 1 - top) * mmPerPixel);
     }
     page.longestRuleMm = longestRun * mmPerPixel;
+    page.bottomRuleMm = bottomRun * mmPerPixel;
     return page;
 }
 

@@ -21,6 +21,7 @@ struct MeasuredPage {
     QSizeF sheetMm;            // the sheet as rendered (landscape when wider than high)
     QRectF inkMm;              // everything drawn, from the sheet's top-left corner
     double longestRuleMm = 0;  // the longest horizontal line drawn
+    double bottomRuleMm = 0;   // the longest line in the lowest row of ink
     QImage picture;
 
     bool landscape() const { return sheetMm.width() > sheetMm.height(); }

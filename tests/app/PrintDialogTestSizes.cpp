@@ -70,6 +70,8 @@ private slots:
             const QString problem = fullSizeProblem(*page, print.landscape, kPdfMarginsMm,
                                                     print.ruleMm(setup.book, kPdfMarginsMm, page->sheetMm));
             QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(print.name, problem)));
+            // The monthly frame is closed along the bottom of the printable area too.
+            if (print.reachesBottom) QVERIFY(page->bottomRuleMm > page->longestRuleMm - 1);
         }
 
         const QString week = pdfText(QString::fromStdString(dir.file("week.pdf")));
