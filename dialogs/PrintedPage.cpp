@@ -1,9 +1,13 @@
 #include "dialogs/PrintedPage.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
+#include <QPainterPath>
 
 namespace kakeibo::shell {
 
@@ -12,6 +16,16 @@ namespace {
 // Device pixels per layout dot along one axis; printers may have a
 // different resolution across and down the sheet.
 double deviceUnitsPerDot(int devicePerInch) { return static_cast<double>(devicePerInch) / PrintedPage::kDotsPerInch; }
+
+bool hasBoldFace(const QFont& font) {
+    const QString family = QFontInfo(font).family();
+    const QStringList styles = QFontDatabase::styles(family);
+    return std::any_of(styles.begin(), styles.end(),
+                       [&](const QString& style) { return QFontDatabase::weight(family, style) >= QFont::Bold; });
+}
+
+// The outline grows by about a 24th of the em, as a synthetic bold does.
+double thickening(const QFont& font) { return font.pixelSize() / 24.0; }
 
 }  // namespace
 
@@ -43,15 +57,31 @@ QSize PrintedPage::size() const {
     return {dots(device_.width(), device_.logicalDpiX()), dots(device_.height(), device_.logicalDpiY())};
 }
 
-QFont PrintedPage::font(const QString& family, int points, bool bold) {
+PrintedPage::Font PrintedPage::font(const QString& family, int points, bool bold) {
     QFont font(family);
     // A size in dots: the painter's scale turns it into points on paper,
     // and measuring it needs no device.
     font.setPixelSize(points * kDotsPerPoint);
-    font.setBold(bold);
     // Unhinted outlines measure the same at every size the page is drawn.
     font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
+    if (!bold || hasBoldFace(font)) {
+        font.setBold(bold);
+        return {font, false};
+    }
+    return {font, true};
+}
+
+void PrintedPage::drawText(QPainter& painter, QPointF baseline, const Font& font, const QString& text) {
+    painter.setFont(font.face);
+    painter.drawText(baseline, text);  // stays text in a PDF, to search and copy
+    if (!font.thickened) return;
+    QPainterPath outline;
+    outline.addText(baseline, font.face, text);
+    QPen pen(painter.pen().color(), thickening(font.face));
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter.save();
+    painter.strokePath(outline, pen);
+    painter.restore();
 }
 
 }  // namespace kakeibo::shell

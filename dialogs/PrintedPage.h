@@ -8,6 +8,7 @@
 // Anything drawn outside the printable area is cut at its edge.
 
 #include <QFont>
+#include <QPointF>
 #include <QPainter>
 #include <QSize>
 
@@ -37,9 +38,20 @@ public:
     // The printable area in dots.
     QSize size() const;
 
-    // A font `points` points high on paper, for this page's painter. Its
-    // metrics (QFontMetrics without a device) are in dots, like the layout.
-    static QFont font(const QString& family, int points, bool bold);
+    // A font on paper: its face, and whether drawText() thickens it.
+    struct Font {
+        QFont face;
+        bool thickened = false;
+    };
+    // A font `points` points high on paper, for this page's painter. The
+    // face's metrics (QFontMetrics without a device) are in dots, like the
+    // layout. Bold in a family without a bold face (the Japanese print
+    // fonts) is the regular face thickened: Qt's own synthetic bold is lost
+    // in PDF files and doubled in the preview, so a print would look
+    // different on every device.
+    static Font font(const QString& family, int points, bool bold);
+    // Draws text with its base line at baseline.
+    static void drawText(QPainter& painter, QPointF baseline, const Font& font, const QString& text);
 
 private:
     QPagedPaintDevice& device_;

@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QPen>
 
-#include "dialogs/PrintedPage.h"
 
 namespace kakeibo::shell {
 
@@ -28,15 +27,14 @@ void QtPrintCanvas::setFont(const std::string& family, int pointSize, bool bold)
 }
 
 int QtPrintCanvas::textWidth(const std::string& text) {
-    return QFontMetrics(font_).horizontalAdvance(QString::fromStdString(text));
+    return QFontMetrics(font_.face).horizontalAdvance(QString::fromStdString(text));
 }
 
-int QtPrintCanvas::textHeight(const std::string&) { return QFontMetrics(font_).height(); }
+int QtPrintCanvas::textHeight(const std::string&) { return QFontMetrics(font_.face).height(); }
 
 void QtPrintCanvas::drawText(int x, int y, const std::string& text) {
-    QPainter& painter = page_.painter();
-    painter.setFont(font_);
-    painter.drawText(x, y + QFontMetrics(font_).ascent(), QString::fromStdString(text));
+    const QPointF baseline(x, y + QFontMetrics(font_.face).ascent());
+    PrintedPage::drawText(page_.painter(), baseline, font_, QString::fromStdString(text));
 }
 
 void QtPrintCanvas::setPen(int width) {

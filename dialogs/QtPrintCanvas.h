@@ -5,13 +5,10 @@
 
 #include <string>
 
-#include <QFont>
-
 #include "book/PrintLayout.h"
+#include "dialogs/PrintedPage.h"
 
 namespace kakeibo::shell {
-
-class PrintedPage;
 
 class QtPrintCanvas : public PrintCanvas {
 public:
@@ -32,7 +29,7 @@ public:
 
 private:
     PrintedPage& page_;
-    QFont font_;
+    PrintedPage::Font font_;
 };
 
 }  // namespace kakeibo::shell

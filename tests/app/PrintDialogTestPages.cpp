@@ -37,6 +37,7 @@ MeasuredPage measurePicture(const QImage& picture, QSizeF sheetMm) {
     int left = gray.width(), top = gray.height(), right = -1, bottom = -1;
     int longestRun = 0;
     int bottomRun = 0;
+    qint64 inkPixels = 0;
     for (int y = 0; y < gray.height(); ++y) {
         const uchar* line = gray.constScanLine(y);
         int run = 0;
@@ -46,6 +47,7 @@ MeasuredPage measurePicture(const QImage& picture, QSizeF sheetMm) {
                 run = 0;
                 continue;
             }
+            ++inkPixels;
             rowRun = std::max(rowRun, ++run);
             longestRun = std::max(longestRun, rowRun);
             left = std::min(left, x);
@@ -65,6 +67,7 @@ MeasuredPage measurePicture(const QImage& picture, QSizeF sheetMm) {
     }
     page.longestRuleMm = longestRun * mmPerPixel;
     page.bottomRuleMm = bottomRun * mmPerPixel;
+    page.inkMm2 = inkPixels * mmPerPixel * mmPerPixel;
     return page;
 }
 

@@ -22,6 +22,7 @@ struct MeasuredPage {
     QRectF inkMm;              // everything drawn, from the sheet's top-left corner
     double longestRuleMm = 0;  // the longest horizontal line drawn
     double bottomRuleMm = 0;   // the longest line in the lowest row of ink
+    double inkMm2 = 0;         // how much of the sheet is ink
     QImage picture;
 
     bool landscape() const { return sheetMm.width() > sheetMm.height(); }

@@ -122,24 +122,32 @@ private slots:
 
     // A 36-point kanji is about a half inch high on paper at any
     // resolution: its em square is 36/72 inch, its strokes fill most of it.
-    void setsFontsInPointsOnPaper() {
+    // In bold it is clearly heavier, although the Japanese print fonts have
+    // no bold face.
+    void setsFontsInPointsAndBoldOnPaper() {
         QTemporaryDir dir;
-        std::optional<double> firstHeight;
-        for (int dpi : {300, 1200}) {
-            const QString pdf = dir.filePath(QStringLiteral("text-%1.pdf").arg(dpi));
-            QVERIFY(drawPdf(pdf, dpi, [](PrintCanvas& canvas) {
+        const auto kanji = [&](int dpi, bool bold) {
+            const QString pdf = dir.filePath(QStringLiteral("text-%1-%2.pdf").arg(dpi).arg(bold));
+            const bool drawn = drawPdf(pdf, dpi, [bold](PrintCanvas& canvas) {
                 if (!canvas.beginJob()) return false;
-                canvas.setFont(std::string(kDefaultPrintFont), 36, false);
+                canvas.setFont(std::string(kDefaultPrintFont), 36, bold);
                 canvas.drawText(360, 360, "田");
                 return canvas.endJob();
-            }));
-            const auto page = renderPdfPage(pdf, 300);
-            QVERIFY(page);
+            });
+            return drawn ? renderPdfPage(pdf, 300) : std::nullopt;
+        };
+        std::optional<MeasuredPage> first;
+        for (int dpi : {300, 1200}) {
+            const auto regular = kanji(dpi, false);
+            const auto bold = kanji(dpi, true);
+            QVERIFY(regular && bold);
             const double emMm = 36.0 / 72.0 * 25.4;
-            QVERIFY2(page->inkMm.height() > 0.7 * emMm && page->inkMm.height() < emMm,
-                     qPrintable(QString::number(page->inkMm.height())));
-            if (firstHeight) QVERIFY(std::abs(page->inkMm.height() - *firstHeight) < 0.2);
-            firstHeight = page->inkMm.height();
+            QVERIFY2(regular->inkMm.height() > 0.7 * emMm && regular->inkMm.height() < emMm,
+                     qPrintable(QString::number(regular->inkMm.height())));
+            QVERIFY2(bold->inkMm2 > 1.4 * regular->inkMm2,
+                     qPrintable(QStringLiteral("%1 against %2 mm²").arg(bold->inkMm2).arg(regular->inkMm2)));
+            if (first) QVERIFY(std::abs(regular->inkMm.height() - first->inkMm.height()) < 0.2);
+            first = regular;
         }
     }
 
