@@ -1,5 +1,6 @@
 #include "app/HelpWindow.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
@@ -19,12 +20,22 @@ HelpWindow::HelpWindow(const QString& programFolder, QWidget* parent) : QTextBro
 }
 
 QString HelpWindow::helpHtml(const QString& programFolder) {
-    QFile beside(QDir(programFolder).filePath(QString::fromLatin1(kHelpFileName)));
-    if (beside.open(QIODevice::ReadOnly)) return QString::fromUtf8(beside.readAll());
+    const QString name = QString::fromLatin1(kHelpFileName);
+    // A copy beside the book wins, then the one installed with the program
+    // (share/kakeibo beside its bin folder), then the one built in.
+    for (const QString& path : {QDir(programFolder).filePath(name), installedHelpFile()}) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) return QString::fromUtf8(file.readAll());
+    }
     loadResources();
     QFile builtIn(QStringLiteral(":/") + QString::fromLatin1(kHelpFileName));
     if (builtIn.open(QIODevice::ReadOnly)) return QString::fromUtf8(builtIn.readAll());
     return QStringLiteral("<p>ヘルプファイル %1 が見つかりません。</p>").arg(QString::fromLatin1(kHelpFileName));
+}
+
+QString HelpWindow::installedHelpFile() {
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QStringLiteral("../share/kakeibo/") + QString::fromLatin1(kHelpFileName));
 }
 
 HelpWindow* HelpWindow::showContents(const QString& programFolder, QWidget* mainWindow) {

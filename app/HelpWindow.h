@@ -1,7 +1,7 @@
 #pragma once
 // The help window: the help file "Mirab050.hlp" (HTML in Japanese) in a
-// text browser. The file beside the program is shown when there is one,
-// otherwise the copy built into the program.
+// text browser. A copy in the book's folder is shown when there is one,
+// then the copy installed with the program, otherwise the one built in.
 
 #include <QTextBrowser>
 
@@ -21,6 +21,9 @@ public:
 
     // The HTML of the help file, from programFolder or from the program.
     static QString helpHtml(const QString& programFolder);
+    // Where the package puts the help file: share/kakeibo beside the
+    // program's bin folder.
+    static QString installedHelpFile();
 };
 
 }  // namespace kakeibo::shell

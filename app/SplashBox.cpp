@@ -64,7 +64,7 @@ SplashBox::SplashBox(QWidget* parent)
     picture->setGeometry(24, 124, 100, 100);
 
     textAt(inner_, QStringLiteral("みらぶの家計簿"), 40, 8, 48, true)->setObjectName(QStringLiteral("Label1"));
-    textAt(inner_, QStringLiteral("Ｖｅｒｓｉｏｎ 0.50"), 48, 64, 32, true)
+    textAt(inner_, QStringLiteral("Ｖｅｒｓｉｏｎ " KAKEIBO_VERSION), 48, 64, 32, true)
         ->setObjectName(QStringLiteral("Label2"));
     textAt(inner_, QStringLiteral("２０００年 1 月 ３１ 日"), 168, 112, 13, false)
         ->setObjectName(QStringLiteral("Label3"));

@@ -1,28 +1,59 @@
-// The program entry: the application object, the help file's name, the
-// Japanese fonts, the program folder and its lock, then the main window.
-// No arguments and no environment variables are read here.
+// The program entry: the command line, the application object, the help
+// file's name, the Japanese fonts, the program folder and its lock, then the
+// main window.
+
+#include <iostream>
+#include <string>
+#include <vector>
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 
 #include "app/Fonts.h"
 #include "app/GracefulQuit.h"
 #include "app/HelpWindow.h"
 #include "app/QtTranslations.h"
+#include "app/Resources.h"
 #include "app/TForm1.h"
 #include "app/ToolWindows.h"
+#include "app/options/WindowOptions.h"
 #include "storage/FileNames.h"
 #include "storage/FolderLock.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    // The help command opens the file of this name (beside the program, or
-    // the copy built in).
+    // Before the application object, which needs a display: --help and
+    // --version answer on any terminal.
+    int status = 0;
+    auto arguments = kakeibo::shell::parseWindowArguments(argc, argv, std::cout, std::cerr, status);
+    if (!arguments) return status;
+
+    // Qt takes its own options from what the program did not know. The
+    // application object keeps argc and argv, so they live as long as main.
+    std::vector<char*> qtArgv;
+    for (std::string& argument : arguments->forQt) qtArgv.push_back(argument.data());
+    int qtArgc = static_cast<int>(qtArgv.size());
+    qtArgv.push_back(nullptr);
+    QApplication app(qtArgc, qtArgv.data());
+    if (const QStringList left = QCoreApplication::arguments().mid(1); !left.isEmpty()) {
+        std::vector<std::string> unknown;
+        for (const QString& argument : left) unknown.push_back(argument.toStdString());
+        std::cerr << kakeibo::shell::unknownArgumentsMessage(unknown) << '\n';
+        return 2;
+    }
+    // The desktop matches the window to its desktop entry (and so to its
+    // icon and name) by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KAKEIBO_APP_ID));
+    kakeibo::shell::loadResources();
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kakeibo"), QIcon(QStringLiteral(":/kakeibo.png"))));
+    // The help command opens the file of this name (beside the book, the
+    // installed copy, or the copy built in).
     app.setProperty("helpFile", QString::fromLatin1(kakeibo::shell::kHelpFileName));
     kakeibo::shell::installJapaneseFonts();
     kakeibo::shell::installQtJapaneseTexts(app);
 
-    const std::string folder = kakeibo::programFolder();
+    const std::string& chosen = arguments->options.folder;
+    const std::string folder = chosen.empty() ? kakeibo::programFolder() : kakeibo::withTrailingSlash(chosen);
     kakeibo::FolderLock lock(folder);
     if (lock.acquire() == kakeibo::FolderLock::Outcome::HeldElsewhere) {
         // A second program on the same files would undo the first one's

@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "CommandLine.h"
 #include "CommandModule.h"
 
 #include <CLI/CLI.hpp>
@@ -203,20 +204,21 @@ int runCommand(const Options& options, std::ostream& out, std::ostream& err) {
     return runOnStartedBook(options, out, err, [&options](Book& book) { return runOnBook(book, options); });
 }
 
-std::optional<Options> parseArguments(int argc, char** argv, std::ostream& out, std::ostream& err,
-                                      int& status) {
-    Options o;
-    std::string today;
-    CLI::App app{"kakeibo-cli: みらぶの家計簿, the household account book, without a window.", "kakeibo-cli"};
+void defineCommandLine(CLI::App& app, CommandLineValues& values) {
+    Options& o = values.o;
+    std::string& today = values.today;
+    std::vector<std::string>& a = values.a;
+    app.name("kakeibo-cli");
+    app.description("kakeibo-cli: みらぶの家計簿, the household account book, without a window.");
     app.footer(kHelpFooter);
     app.require_subcommand(1);
     app.fallthrough();
+    app.set_version_flag("--version", "kakeibo-cli " KAKEIBO_VERSION, "print the version and exit");
     app.add_option("--dir", o.folder, "the program folder holding the Mirab050.* files (default: the "
                                       "folder the window program uses)");
     app.add_option("--today", today, "YYYY-MM-DD taken as today everywhere (default: the real date)");
     app.add_flag("--yes", o.yes, "answer OK (or Yes) to every confirmation");
 
-    std::vector<std::string> a(4);
     app.add_subcommand("dump", "read the four files, change nothing, write nothing; print their contents");
     app.add_subcommand("start", "start-up, then shutdown; print {}");
     auto* show = app.add_subcommand("show", "show the card of DATE on the day page; print the day page");
@@ -253,8 +255,20 @@ std::optional<Options> parseArguments(int argc, char** argv, std::ostream& out, 
     exMemo->add_option("FILE", a[2])->required();
 
     const std::vector<std::shared_ptr<CommandModule>> modules = makeCommandModules();
-    std::vector<std::pair<CLI::App*, std::shared_ptr<CommandModule>>> moduleCommands;
-    for (const auto& module : modules) moduleCommands.emplace_back(module->addTo(app), module);
+    for (const auto& module : modules) values.moduleCommands.emplace_back(module->addTo(app), module);
+    values.ex = ex;
+}
+
+std::optional<Options> parseArguments(int argc, char** argv, std::ostream& out, std::ostream& err,
+                                      int& status) {
+    CLI::App app;
+    CommandLineValues values;
+    defineCommandLine(app, values);
+    Options& o = values.o;
+    const std::string& today = values.today;
+    std::vector<std::string>& a = values.a;
+    CLI::App* ex = values.ex;
+    const auto& moduleCommands = values.moduleCommands;
 
     auto usageError = [&](const std::string& message) {
         err << "kakeibo-cli: " << message << "\n\n" << app.help();
@@ -264,9 +278,9 @@ std::optional<Options> parseArguments(int argc, char** argv, std::ostream& out, 
 
     try {
         app.parse(argc, argv);
-    } catch (const CLI::CallForHelp&) {
-        out << app.help();
-        status = 0;
+    } catch (const CLI::Success& done) {
+        // --help or --version.
+        status = app.exit(done, out, err);
         return std::nullopt;
     } catch (const CLI::ParseError& e) {
         return usageError(e.what());

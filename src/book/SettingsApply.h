@@ -15,7 +15,7 @@ using ItemList = std::vector<std::string>;
 
 inline constexpr std::string_view kGenkinToChokin = "現金から貯金";
 inline constexpr std::string_view kChokinTorikuzushi = "貯金とりくずし";
-inline constexpr std::string_view kCaptionPrefix = "みらぶの家計簿 Version 0.50　 使用者 ： ";
+inline constexpr std::string_view kCaptionPrefix = "みらぶの家計簿 Version " KAKEIBO_VERSION "　 使用者 ： ";
 
 // Default row counts (header row included) of the entry sheets and of each
 // account settings sheet, used when the line-count setting is not a whole

@@ -8,8 +8,9 @@
 
 namespace kakeibo {
 
-// The product's version as the messages and the caption show it.
-inline constexpr const char* kVersionText = "0.50";
+// The product's version as the messages and the caption show it; the build
+// gives it from the project's version.
+inline constexpr const char* kVersionText = KAKEIBO_VERSION;
 
 MsgResult msgDateError(UiPort& ui);
 MsgResult msgCannotOpen(UiPort& ui);

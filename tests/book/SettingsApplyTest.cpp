@@ -136,7 +136,7 @@ TEST(SettingsApply, LoweringTheLineCountKeepsLinesAlreadyWritten) {
 TEST(SettingsApply, CaptionCalculatorShiftOptionAndBeep) {
     BareBook b;
     settingAll(b.book);
-    EXPECT_EQ(b.book.caption, "みらぶの家計簿 Version 0.50　 使用者 ： ");
+    EXPECT_EQ(b.book.caption, "みらぶの家計簿 Version " KAKEIBO_VERSION "　 使用者 ： ");
     EXPECT_TRUE(b.book.rdBtnMyDentaku);
     EXPECT_FALSE(b.book.chkBoxKozaShiftEnabled);
     EXPECT_EQ(b.ui.beeps(), 1);
@@ -146,7 +146,7 @@ TEST(SettingsApply, CaptionCalculatorShiftOptionAndBeep) {
     b.book.rdBtnWinDentaku = true;
     b.book.chkBoxKozaAuto = true;
     settingAll(b.book);
-    EXPECT_EQ(b.book.caption, "みらぶの家計簿 Version 0.50　 使用者 ： 山田");
+    EXPECT_EQ(b.book.caption, "みらぶの家計簿 Version " KAKEIBO_VERSION "　 使用者 ： 山田");
     EXPECT_FALSE(b.book.rdBtnMyDentaku);
     EXPECT_TRUE(b.book.chkBoxKozaShiftEnabled);
 }
