@@ -215,8 +215,10 @@ void defineCommandLine(CLI::App& app, CommandLineValues& values) {
     app.fallthrough();
     app.set_version_flag("--version", "kakeibo-cli " KAKEIBO_VERSION, "print the version and exit");
     app.add_option("--dir", o.folder, "the program folder holding the Mirab050.* files (default: the "
-                                      "folder the window program uses)");
-    app.add_option("--today", today, "YYYY-MM-DD taken as today everywhere (default: the real date)");
+                                      "folder the window program uses)")
+        ->type_name("DIR");
+    app.add_option("--today", today, "YYYY-MM-DD taken as today everywhere (default: the real date)")
+        ->type_name("DATE");
     app.add_flag("--yes", o.yes, "answer OK (or Yes) to every confirmation");
 
     app.add_subcommand("dump", "read the four files, change nothing, write nothing; print their contents");

@@ -39,7 +39,7 @@ void defineWindowCommandLine(CLI::App& app, WindowOptions& options) {
     app.description(kDescription);
     app.footer(kFooter);
     app.set_version_flag("--version", "kakeibo " KAKEIBO_VERSION, "print the version and exit");
-    app.add_option("--dir", options.folder, "the folder of the book's Mirab050.* files (see below)")
+    app.add_option("--dir", options.folder, "the folder of the book's Mirab050.* files")
         ->type_name("DIR");
     app.allow_extras();
 }
