@@ -1,14 +1,17 @@
 # make test: installs what is missing, builds, runs every test.
 # make run:  installs what is missing, builds, starts the program.
+# make deb:  builds dist/kakeibo_<version>_<arch>.deb.
+# make install / make uninstall: into PREFIX (default /usr/local; DESTDIR is honoured).
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= 2
 FUZZ_SECONDS ?= 30
+PREFIX     ?= /usr/local
 # Warnings are errors on CI machines.
 WERROR := $(if $(CI),ON,OFF)
 
-.PHONY: deps build test unit-tests asan-tests fuzz bench run clean
+.PHONY: deps build test unit-tests asan-tests fuzz bench run clean deb package-test install uninstall
 
 deps:
 	scripts/install-deps.sh
@@ -32,7 +35,21 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD) -j$(JOBS)
 	scripts/run-fuzzers.sh $(FUZZ_BUILD)/fuzz $(FUZZ_SECONDS)
 
-test: unit-tests asan-tests fuzz
+# The package from the normal build: its files and fields, lintian, and
+# (as root) its install, a run of both programs and its removal.
+deb: build
+	cmake --build $(BUILD) -j$(JOBS) --target package
+
+package-test: deb
+	scripts/test-package.sh $(BUILD)
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+uninstall:
+	cmake -DMANIFEST=$(BUILD)/install_manifest.txt -P cmake/Uninstall.cmake
+
+test: unit-tests package-test asan-tests fuzz
 
 bench: build
 	for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
@@ -41,4 +58,4 @@ run: build
 	$(BUILD)/kakeibo
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) dist
