@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QInputMethodEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -93,6 +96,38 @@ bool SheetView::filterKey(QKeyEvent* event) { return keyHook_ && keyHook_(event)
 
 void SheetView::setEditorKeyHook(EditorKeyHook hook) { delegate_->setEditorKeyHook(std::move(hook)); }
 
+void SheetView::setInputMethodPermission(EditPermission permission) {
+    inputMethodPermission_ = std::move(permission);
+    if (hasFocus()) QGuiApplication::inputMethod()->update(Qt::ImEnabled);
+}
+
+bool SheetView::inputMethodAllowed() const {
+    const QModelIndex at = currentIndex();
+    return !inputMethodPermission_ || !at.isValid() || inputMethodPermission_(at.column(), at.row());
+}
+
+QVariant SheetView::inputMethodQuery(Qt::InputMethodQuery query) const {
+    if (query == Qt::ImEnabled) return testAttribute(Qt::WA_InputMethodEnabled) && inputMethodAllowed();
+    return QTableView::inputMethodQuery(query);
+}
+
+void SheetView::inputMethodEvent(QInputMethodEvent* event) {
+    if (state() != EditingState && inputMethodHook_ && inputMethodHook_(event)) return;
+    // A commit with no conversion shown before it (a symbol, a character
+    // typed in the input method's direct mode) opens the cell's editor as
+    // a typed key does, and lands there.
+    const bool commitAlone = !event->commitString().isEmpty() && event->preeditString().isEmpty();
+    if (state() != EditingState && commitAlone && currentIndex().isValid()) {
+        if (edit(currentIndex(), AnyKeyPressed, nullptr)) {
+            if (QWidget* editor = QApplication::focusWidget(); editor && editor != this) {
+                QCoreApplication::sendEvent(editor, event);
+            }
+        }
+        return;
+    }
+    QTableView::inputMethodEvent(event);
+}
+
 bool SheetView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
     if (index.isValid() && editPermission_ && !editPermission_(index.column(), index.row())) return false;
     return QTableView::edit(index, trigger, event);
@@ -136,6 +171,8 @@ void SheetView::focusOutEvent(QFocusEvent* event) {
 void SheetView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableView::currentChanged(current, previous);
     if (!current.isValid()) return;
+    // The input method goes on or off with the cell, whoever moved it.
+    if (inputMethodPermission_ && hasFocus()) QGuiApplication::inputMethod()->update(Qt::ImEnabled);
     if (syncing_) return;
     sheet_->setCurrentCell(current.column(), current.row());
     emit cellSelected(current.column(), current.row());

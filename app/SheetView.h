@@ -28,6 +28,7 @@ public:
     using KeyHook = std::function<bool(QKeyEvent*)>;
     using EditorKeyHook = std::function<bool(QWidget* editor, QKeyEvent*)>;
     using EditPermission = std::function<bool(int col, int row)>;
+    using InputMethodHook = std::function<bool(QInputMethodEvent*)>;
 
     // The display options are read from book at each paint.
     SheetView(Sheet& sheet, const Book& book, QWidget* parent = nullptr);
@@ -58,6 +59,17 @@ public:
     // Cells for which the permission says no open no cell editor (a
     // drop-down list edits them instead).
     void setEditPermission(EditPermission permission) { editPermission_ = std::move(permission); }
+    // Cells for which the permission says no keep the input method off
+    // (amount cells take digits as they are typed).
+    void setInputMethodPermission(EditPermission permission);
+    // Sees what an input method sends while no cell editor is open (the
+    // first conversion on a cell); true takes it.
+    void setInputMethodHook(InputMethodHook hook) { inputMethodHook_ = std::move(hook); }
+
+    // Says why a typed text was refused, at a cell.
+    void showRefusal(int col, int row, TextCheck reason);
+
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 signals:
     // The person moved the current cell (not the book: syncFromSheet is silent).
@@ -76,16 +88,22 @@ protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    // A sheet is typed into, never searched by typing: a key or a
+    // conversion on a cell that takes no text must not move the cursor.
+    void keyboardSearch(const QString&) override {}
 
 private:
     void applyWidths();
-    void showRefusal(int col, int row, TextCheck reason);
+    bool inputMethodAllowed() const;
 
     Sheet* sheet_;
     SheetModel* model_;
     SheetDelegate* delegate_;
     KeyHook keyHook_;
     EditPermission editPermission_;
+    EditPermission inputMethodPermission_;
+    InputMethodHook inputMethodHook_;
     bool syncing_ = false;
 };
 

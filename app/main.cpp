@@ -11,6 +11,7 @@
 #include <QMessageBox>
 
 #include "app/Fonts.h"
+#include "app/editing/InputMethodGuard.h"
 #include "app/GracefulQuit.h"
 #include "app/HelpWindow.h"
 #include "app/QtTranslations.h"
@@ -50,6 +51,7 @@ int main(int argc, char* argv[]) {
     // installed copy, or the copy built in).
     app.setProperty("helpFile", QString::fromLatin1(kakeibo::shell::kHelpFileName));
     kakeibo::shell::installJapaneseFonts();
+    kakeibo::shell::installInputMethodGuard(app);
     kakeibo::shell::installQtJapaneseTexts(app);
 
     const std::string& chosen = arguments->options.folder;

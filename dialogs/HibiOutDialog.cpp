@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QShowEvent>
 
+#include "app/editing/NumberFieldValidator.h"
 #include "book/Book.h"
 
 namespace kakeibo::shell {
@@ -29,6 +30,7 @@ QComboBox* makeDateField(QWidget* parent, const QString& name, const QRect& geom
     field->setObjectName(name);
     field->setEditable(true);
     field->setInsertPolicy(QComboBox::NoInsert);
+    field->setValidator(new NumberFieldValidator(field));
     field->addItems(items);
     field->setGeometry(geometry);
     field->setEditText(QString::fromStdString(text));

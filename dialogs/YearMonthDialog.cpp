@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "app/editing/NumberFieldValidator.h"
 #include "book/TextExports.h"
 #include "messages/Messages.h"
 
@@ -21,6 +22,7 @@ QComboBox* makeField(QWidget* parent, const char* name, const QRect& geometry, c
     field->setObjectName(QString::fromLatin1(name));
     field->setEditable(true);
     field->setInsertPolicy(QComboBox::NoInsert);  // typing does not grow the list
+    field->setValidator(new NumberFieldValidator(field));
     field->addItems(items);
     field->setGeometry(geometry);
     return field;

@@ -2,9 +2,6 @@
 
 namespace kakeibo::shell {
 
-namespace {
-
-// The ASCII amount character a character stands for, or a null QChar.
 QChar amountCharacter(QChar c) {
     const char16_t u = c.unicode();
     if (u >= u'0' && u <= u'9') return c;
@@ -13,8 +10,6 @@ QChar amountCharacter(QChar c) {
     if (u == u'-' || u == u'－' || u == u'−' || u == u'ー') return QLatin1Char('-');
     return {};
 }
-
-}  // namespace
 
 QString keepAmountCharacters(const QString& text, int& pos) {
     QString kept;

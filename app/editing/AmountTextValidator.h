@@ -10,6 +10,10 @@
 
 namespace kakeibo::shell {
 
+// The ASCII amount character (digit, point, minus) a character stands for,
+// full-width ones included, or a null QChar.
+QChar amountCharacter(QChar c);
+
 // The amount characters of text (see above); pos, a position in text, is
 // moved to the same place in the result.
 QString keepAmountCharacters(const QString& text, int& pos);

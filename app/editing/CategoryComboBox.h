@@ -4,8 +4,15 @@
 // with the mouse or the arrow keys, and Enter, a double-click or leaving
 // it asks for the choice to be written. Any other character key asks the
 // same and is dropped, so typing never goes astray in the list.
+// Text typed through an input method is meant, though: a conversion
+// started over the open list goes to the edit part (the preedit shows
+// there, the list closes once the conversion is committed), replacing the
+// text shown, and Enter then writes it. What the files could not hold is
+// refused as it is committed.
 
 #include <QComboBox>
+
+#include "storage/Cp932.h"
 
 #include <string>
 #include <vector>
@@ -25,6 +32,8 @@ public:
 signals:
     // Enter, a double-click, a character key or the focus leaving.
     void commitRequested();
+    // A committed text the files could not hold was refused.
+    void textRefused(kakeibo::TextCheck reason);
 
 protected:
     bool event(QEvent* event) override;
@@ -34,6 +43,11 @@ protected:
 private:
     // Whether a key ends the choice: Enter and every key that types.
     static bool endsChoice(const QKeyEvent* event);
+    // Takes an input method's event or query meant for the open list to
+    // the edit part; false when there is nothing to take.
+    bool composeInEditPart(QEvent* event);
+
+    bool composing_ = false;  // a conversion runs in the edit part, the list still open
 
     std::vector<std::string> items_;
 };

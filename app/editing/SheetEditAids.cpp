@@ -1,6 +1,7 @@
 #include "app/editing/SheetEditAids.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -66,10 +67,15 @@ void SheetEditAids::attach(SheetView* view) {
         view->setKeyHook([this, view](QKeyEvent* event) { return viewKey(view, event); });
         view->setEditorKeyHook(
             [this, view](QWidget* editor, QKeyEvent* event) { return editorKey(view, editor, event); });
+        // Amount cells keep the input method off, so digits go in as they
+        // are typed, whatever mode the input method is in.
+        view->setInputMethodPermission(
+            [view](int col, int row) { return !needsNumericFilter(view->sheet(), col, row); });
         view->setEditorHook([view](QLineEdit* editor, int col, int row) {
             if (!needsNumericFilter(view->sheet(), col, row)) return;
-            // Digits come as keys, which the filter sees; what is pasted or
-            // dropped is cleaned by the validator.
+            // Digits come as keys, which the filter sees; what is pasted,
+            // dropped or committed by an input method all the same is
+            // cleaned by the validator.
             editor->setAttribute(Qt::WA_InputMethodEnabled, false);
             editor->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
             editor->setValidator(new AmountTextValidator(editor));
@@ -83,6 +89,9 @@ void SheetEditAids::attach(SheetView* view) {
     served(which) = Served{box, view};
     box->setItemTexts(book_.*look.items);
     connect(box, &CategoryComboBox::commitRequested, this, [this, which] { commit(which); });
+    connect(box, &CategoryComboBox::textRefused, view,
+            [this, view](TextCheck reason) { view->showRefusal(book_.combo.col, book_.combo.row, reason); });
+    view->setInputMethodHook([this, view](QInputMethodEvent* event) { return composeOnCategoryCell(view, event); });
     connect(view, &SheetView::cellSelected, this, [this, view](int col, int row) { cellChosen(view, col, row); });
     // The list is the editor of its column.
     view->setEditPermission([](int col, int) { return col != 2; });
@@ -144,6 +153,21 @@ bool SheetEditAids::editorKey(SheetView* view, QWidget* editor, QKeyEvent* event
     const int caretBytes = static_cast<int>(kept.left(caret).toUtf8().size());
     return !limitOnlyNumeric(key, std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
                              caretBytes);
+}
+
+bool SheetEditAids::composeOnCategoryCell(SheetView* view, QInputMethodEvent* event) {
+    const Sheet& sheet = view->sheet();
+    const CategoryCombo which = categoryComboOf(sheet);
+    if (sheet.currentCol() != 2 || (event->preeditString().isEmpty() && event->commitString().isEmpty())) {
+        return false;
+    }
+    // As a typed key opens the list, so does a conversion; the conversion
+    // itself goes on in the list's edit part.
+    gridSelectCellCommon(book_.combo, which, sheet.currentCol(), sheet.currentRow());
+    if (book_.combo.open != which) return false;
+    showComboBox(which);
+    QCoreApplication::sendEvent(served(which).box->view(), event);
+    return true;
 }
 
 void SheetEditAids::enterPressed(SheetView* view) {

@@ -11,6 +11,7 @@
 
 #include "book/ComboState.h"
 
+class QInputMethodEvent;
 class QKeyEvent;
 class QWidget;
 
@@ -48,6 +49,8 @@ private:
     bool viewKey(SheetView* view, QKeyEvent* event);
     bool editorKey(SheetView* view, QWidget* editor, QKeyEvent* event);
     void enterPressed(SheetView* view);
+    // A conversion begun on a category cell with its list closed.
+    bool composeOnCategoryCell(SheetView* view, QInputMethodEvent* event);
     // GridShishutuSelectCell: a cell of an entry sheet became current.
     void cellChosen(SheetView* view, int col, int row);
     void showComboBox(CategoryCombo which);

@@ -13,11 +13,13 @@
 
 #include "TestRegistry.h"
 #include "app/Fonts.h"
+#include "app/editing/InputMethodGuard.h"
 #include "app/QtTranslations.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     kakeibo::shell::installJapaneseFonts();
+    kakeibo::shell::installInputMethodGuard(app);
     kakeibo::shell::installQtJapaneseTexts(app);
 
     QStringList args = QCoreApplication::arguments();
