@@ -3,7 +3,10 @@
 // import, ...): it adds its subcommand and its options to the parser, checks
 // the values it was given, and runs. The page commands of Commands.cpp keep
 // their own table; a new capability adds a module and one line to
-// makeCommandModules.
+// makeCommandModules. The manual page and the bash completion are made from
+// the parser at build time: name an argument that takes a file FILE, and
+// give an option's value ->type_name("FILE") or ("DIR"), for the completion
+// to offer file or folder names there.
 
 #include <functional>
 #include <iosfwd>

@@ -1,5 +1,7 @@
 // Draws the program's pictures: resources/splash.png (the 100 x 100 picture
-// of the splash box) and resources/kakeibo.png (the 64 x 64 desktop icon).
+// of the splash box) and resources/kakeibo.png (the 64 x 64 icon of the
+// window). resources/kakeibo.svg is the same drawing for the desktop's icon
+// theme; change the two together (a test compares them).
 // Not part of the build; run once after changing the drawing:
 //   g++ -std=c++20 -fPIC make-pictures.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/make-pictures
 //   QT_QPA_PLATFORM=offscreen /tmp/make-pictures resources/
