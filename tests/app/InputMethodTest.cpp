@@ -29,6 +29,7 @@
 #include "support/FixedToday.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
+#include "EntryWindow.h"
 #include "TestRegistry.h"
 
 using namespace kakeibo;
@@ -69,41 +70,16 @@ QString shownPreedit(const QPlainTextEdit* edit) { return edit->textCursor().blo
 
 std::string utf8(const QString& text) { return text.toStdString(); }
 
-struct Window {
-    TempDir dir;
-    ScriptedUi ui;
-    std::unique_ptr<TForm1> form;
-
-    Window() {
-        form = std::make_unique<TForm1>(dir.path(), ui);
-        form->show();
-        if (QTest::qWaitForWindowExposed(form.get())) {
-            form->activateWindow();
-            (void)QTest::qWaitForWindowActive(form.get());
-        }
-        form->book().cmbShishutu = {"食費", "日用品", "", "交通費"};
-        form->editAids().sync();
-    }
-    ~Window() { form->close(); }
-
+// The main window, with the handles these tests take.
+struct Window : kakeibo::testing::EntryWindow {
     template <typename T>
     T* child(const char* name) const { return form->findChild<T*>(QString::fromLatin1(name)); }
-    SheetView* spendingView() const { return child<SheetView>("GridShishutu"); }
-    Sheet& spending() const { return form->book().GridShishutu; }
-    CategoryComboBox* list() const { return form->editAids().comboBox(CategoryCombo::Shishutu); }
+    SheetView* spendingView() const { return view("GridShishutu"); }
     QLineEdit* cellEditor() const { return spendingView()->viewport()->findChild<QLineEdit*>(); }
-
-    void click(int col, int row) {
-        QTest::mouseClick(spendingView()->viewport(), Qt::LeftButton, {}, spendingView()->cellRect(col, row).center());
-    }
-    void showPage(int page, const char* subPages = nullptr, int subPage = 0) {
-        child<QTabWidget>("pageTop")->setCurrentIndex(page);
-        if (subPages) child<QTabWidget>(subPages)->setCurrentIndex(subPage);
-        QApplication::processEvents();
-    }
+    void click(int col, int row) { EntryWindow::click(spendingView(), col, row); }
 };
 
-QPoint current(const Sheet& sheet) { return {sheet.currentCol(), sheet.currentRow()}; }
+using kakeibo::testing::current;
 
 }  // namespace
 

@@ -21,6 +21,7 @@
 #include "book/Credit.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
+#include "EntryWindow.h"
 #include "TestRegistry.h"
 
 using namespace kakeibo;
@@ -29,50 +30,8 @@ using kakeibo::shell::SheetView;
 
 namespace {
 
-struct Window {
-    TempDir dir;
-    ScriptedUi ui;
-    std::unique_ptr<TForm1> form;
-
-    Window() {
-        form = std::make_unique<TForm1>(dir.path(), ui);
-        form->show();
-        if (QTest::qWaitForWindowExposed(form.get())) {
-            form->activateWindow();
-            (void)QTest::qWaitForWindowActive(form.get());
-        }
-        form->book().cmbShishutu = {"食費", "日用品", "", "現金から貯金"};
-        form->editAids().sync();
-    }
-    ~Window() { form->close(); }
-
-    SheetView* view(const char* name) const { return form->findChild<SheetView*>(QString::fromLatin1(name)); }
-    CategoryComboBox* list() const { return form->editAids().comboBox(CategoryCombo::Shishutu); }
-    Sheet& spending() const { return form->book().GridShishutu; }
-
-    // Shows the page that holds a sheet (by its index in pageTop and sub-page).
-    void showPage(int page, const char* subPages = nullptr, int subPage = 0) {
-        form->findChild<QTabWidget*>(QStringLiteral("pageTop"))->setCurrentIndex(page);
-        if (subPages) form->findChild<QTabWidget*>(QString::fromLatin1(subPages))->setCurrentIndex(subPage);
-        QApplication::processEvents();
-    }
-
-    void click(SheetView* v, int col, int row, Qt::MouseButton button = Qt::LeftButton,
-               Qt::KeyboardModifiers mods = {}) {
-        QTest::mouseClick(v->viewport(), button, mods, v->cellRect(col, row).center());
-    }
-
-    // A right click on a cell, then the pop-up menu's item.
-    void popUp(SheetView* v, int col, int row, const char* item) {
-        click(v, col, row, Qt::RightButton);
-        auto* menu = form->findChild<QMenu*>(QStringLiteral("PopupMenu1"));
-        QTRY_VERIFY(menu->isVisible());
-        menu->findChild<QAction*>(QString::fromLatin1(item))->trigger();
-        menu->close();
-    }
-};
-
-QPoint current(const Sheet& sheet) { return {sheet.currentCol(), sheet.currentRow()}; }
+using Window = kakeibo::testing::EntryWindow;
+using kakeibo::testing::current;
 
 // Keys as a person types them: each to whatever has the focus then (the
 // first key on a sheet opens its cell editor).
