@@ -71,7 +71,7 @@ MsgResult QtUiPort::showMessage(const Message& message) {
     } else {
         box.setEscapeButton(ok);
     }
-    box.setDefaultButton(ok);
+    box.setDefaultButton(cancel && message.cancelIsDefault ? cancel : ok);
     const QPoint origin = mainWindow_ ? mainWindow_->frameGeometry().topLeft() : QPoint(0, 0);
     box.move(origin + QPoint(message.dx, message.dy));
     box.exec();

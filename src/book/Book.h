@@ -15,6 +15,7 @@
 #include "messages/UiPort.h"
 #include "model/Clock.h"
 #include "model/DatedList.h"
+#include "safety/BookSafety.h"
 #include "sheets/AmountText.h"
 #include "sheets/Sheet.h"
 
@@ -124,6 +125,9 @@ public:
     // The folder of the four files, with a trailing "/"; set by whoever
     // creates the Book (the window program, the command-line tool, a test).
     std::string folder;
+    // The file layer, the data file as last read or written, and the
+    // recovery copy's writer.
+    BookSafety safety;
 
 private:
     UiPort* ui_;

@@ -62,14 +62,26 @@ void takeImage(DataImage& image, Book& book) {
 
 }  // namespace
 
-bool saveBookData(const std::string& path, Book& book, FileLayer& files) {
+DataImage dataImageWithoutCards(const Book& book) {
     DataImage image;
-    image.version = 50;
+    image.version = kDataFileVersion;
     image.startDate = book.startDate;
-    book.headerFlag = 0;  // always written as 0
-    image.headerFlag = 0;
+    image.headerFlag = 0;  // always written as 0
     image.credit = creditRowsFromSheet(book.GridCredit);
     image.note = noteToFileText(book.MemoOboe);
+    return image;
+}
+
+std::string encodeBookData(Book& book) {
+    book.headerFlag = 0;
+    DataImage image = dataImageWithoutCards(book);
+    LentCards lent(book, image);
+    return encodeDataFile(image);
+}
+
+bool saveBookData(const std::string& path, Book& book, FileLayer& files) {
+    book.headerFlag = 0;  // always written as 0
+    DataImage image = dataImageWithoutCards(book);
     LentCards lent(book, image);
     return saveData(path, image, book.ui(), files);
 }

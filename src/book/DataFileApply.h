@@ -15,6 +15,13 @@ namespace kakeibo {
 std::string noteToFileText(const std::string& editorText);
 std::string noteFromFileText(const std::string& fileText);
 
+// Everything the data file takes from the book but its cards: the header,
+// the credit sheet and the note page, as saveBookData writes them.
+DataImage dataImageWithoutCards(const Book& book);
+
+// The bytes saveBookData writes (headerFlag set to 0 first, as it does).
+std::string encodeBookData(Book& book);
+
 // Writes the book's data file to path: header, credit sheet, notes and
 // every card (the day sheets are not stored first; callers do that).
 // The previous file becomes the ".bak". A failure is reported and gives false.

@@ -50,6 +50,7 @@ struct DataPrefetch::Work {
         if (!file) return;
         read.fileRead = true;
         bytes = std::move(*file);
+        read.identity = identityOf(bytes, path);
         std::optional<DataFileLayout> found = scanDataFile(bytes);
         if (!found) {
             // A file the layout does not describe (newer, broken, cards out

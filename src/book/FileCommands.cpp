@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "book/DataFileApply.h"
+#include "book/DataFileGuard.h"
 #include "book/DayDisplay.h"
 #include "book/PrefApply.h"
 #include "book/Stores.h"
@@ -27,6 +28,29 @@ bool extensionFits(const std::string& path, FileKind kind) {
     return (kind == FileKind::Data && ext == ".mrb") || (kind == FileKind::Settings && ext == ".prf");
 }
 
+namespace {
+
+// Reads a data file into the book for the open and save commands; a read
+// of the standard data file is what its next write is checked against.
+ReadOutcome readBackData(Book& book, const std::string& path) {
+    DataFileRead read = readDataFile(path, *book.safety.files);
+    const bool standard = isStandardDataFile(book, path);
+    const FileIdentity identity = read.identity;
+    const ReadOutcome outcome = loadBookData(std::move(read), book, DataLoadMode::ReplaceOnlyWhenGood);
+    if (standard && outcome == ReadOutcome::Ok) book.safety.dataFile = identity;
+    return outcome;
+}
+
+// The data branch's write: the standard data file through its guard.
+bool writeData(Book& book, const std::string& path) {
+    if (!isStandardDataFile(book, path)) return saveBookData(path, book, *book.safety.files);
+    // When another program changed the file, the book went beside it: the
+    // file on disk is not this book, so it is not read back.
+    return writeStandardDataFile(book, false) == DataFileWrite::Written;
+}
+
+}  // namespace
+
 void openByExt(Book& book, const std::string& path, FileKind kind) {
     if (!extensionFits(path, kind)) {
         msgCannotOpen(book.ui());
@@ -39,7 +63,7 @@ void openByExt(Book& book, const std::string& path, FileKind kind) {
     // Unsaved edits of the shown card are dropped, as opening another book
     // means; but the cards stay until the new file is known to be good.
     const Date shown = book.cards.cur().date;
-    if (loadBookData(path, book, DataLoadMode::ReplaceOnlyWhenGood) == ReadOutcome::Ok) {
+    if (readBackData(book, path) == ReadOutcome::Ok) {
         ensureCard(book, shown);
         dispTheDay(book, shown);
     }
@@ -58,10 +82,8 @@ void saveByExt(Book& book, const std::string& path, FileKind kind) {
     storeTheDay(book);
     // After a failed write the file on disk is the previous one: reading it
     // back would replace the cards in memory with older ones.
-    if (!saveBookData(path, book)) return;
-    if (loadBookData(path, book, DataLoadMode::ReplaceOnlyWhenGood) == ReadOutcome::Ok) {
-        ensureCard(book, shown);
-    }
+    if (!writeData(book, path)) return;
+    if (readBackData(book, path) == ReadOutcome::Ok) ensureCard(book, shown);
     dispTheDay(book, shown);
 }
 

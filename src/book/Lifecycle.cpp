@@ -2,16 +2,19 @@
 
 #include "book/AutoDebit.h"
 #include "book/DataFileApply.h"
+#include "book/DataFileGuard.h"
 #include "book/DataPrefetch.h"
 #include "book/DayDisplay.h"
 #include "book/MonthFileApply.h"
 #include "book/MonthSummary.h"
 #include "book/PrefApply.h"
+#include "book/RecoverySnapshot.h"
 #include "book/SettingsApply.h"
 #include "book/SheetLayouts.h"
 #include "book/Stores.h"
 #include "book/WeekYearSummary.h"
 #include "messages/Messages.h"
+#include "messages/SafetyMessages.h"
 #include "model/Dates.h"
 #include "storage/FileLayer.h"
 #include "storage/FileNames.h"
@@ -22,6 +25,12 @@ namespace kakeibo {
 StartupReport formCreate(Book& book, DataPrefetch* prefetch) {
     StartupReport report;
     const Date today = book.today();
+    FileLayer& files = *book.safety.files;
+
+    // Before anything is read: a restore replaces the files, and what the
+    // prefetch read of the data file is then the file replaced.
+    report.recovery = prepareProgramFolder(book);
+    if (report.recovery.outcome == RecoveryOutcome::Restored) prefetch = nullptr;
 
     // Window position and panel heights.
     if (auto ini = IniFile::load(iniFileName(book.folder))) {
@@ -31,7 +40,7 @@ StartupReport formCreate(Book& book, DataPrefetch* prefetch) {
 
     // Preferences into the settings page, then the layouts and the settings.
     const std::string prefPath = prefFileName(book.folder);
-    if (fileExists(prefPath)) report.prefOutcome = loadPrefIntoBook(prefPath, book);
+    if (fileExists(prefPath)) report.prefOutcome = loadPrefIntoBook(prefPath, book, files);
     setupAllGrids(book);
     settingAll(book);
 
@@ -39,8 +48,10 @@ StartupReport formCreate(Book& book, DataPrefetch* prefetch) {
     const std::string dataPath = dataFileName(book.folder);
     if (fileExists(dataPath)) {
         std::optional<DataFileRead> read = prefetch ? prefetch->take(dataPath) : std::nullopt;
-        report.dataOutcome = read ? loadBookData(std::move(*read), book, DataLoadMode::KeepWhatWasRead)
-                                  : loadBookData(dataPath, book, DataLoadMode::KeepWhatWasRead);
+        if (!read) read = readDataFile(dataPath, files);
+        // What the close checks the file against before it writes over it.
+        rememberDataFileRead(book, *read);
+        report.dataOutcome = loadBookData(std::move(*read), book, DataLoadMode::KeepWhatWasRead);
         if (report.dataOutcome != ReadOutcome::Ok) report.unreadableCopy = keepUnreadableCopy(dataPath);
         // A rejected file, or one broken before its first card, leaves no
         // card: the book goes on with one for today, as on a first start,
@@ -58,7 +69,7 @@ StartupReport formCreate(Book& book, DataPrefetch* prefetch) {
     // Month records.
     const std::string monthPath = monthFileName(book.folder);
     if (fileExists(monthPath)) {
-        report.monthOutcome = loadMonthsIntoBook(monthPath, book);
+        report.monthOutcome = loadMonthsIntoBook(monthPath, book, files);
     } else {
         book.months.init(getMonthKey(today, book.shonichi()));
     }
@@ -86,23 +97,49 @@ StartupReport formCreate(Book& book, DataPrefetch* prefetch) {
 }
 
 bool saveAllFiles(Book& book, const WindowSizes& sizes) {
-    bool allWritten = writeWindowLayoutFile(iniFileName(book.folder), sizes);
+    FileLayer& files = *book.safety.files;
+    bool allWritten = writeWindowLayoutFile(iniFileName(book.folder), sizes, files);
     // A failed preferences write is reported and the data still gets written.
-    allWritten = savePrefFromBook(prefFileName(book.folder), book) && allWritten;
+    allWritten = savePrefFromBook(prefFileName(book.folder), book, files) && allWritten;
     storeTheDay(book);
-    allWritten = saveBookData(dataFileName(book.folder), book) && allWritten;
+    allWritten = writeStandardDataFile(book, true) != DataFileWrite::Failed && allWritten;
     storeTheMonth(book);
-    allWritten = saveMonthsFromBook(monthFileName(book.folder), book) && allWritten;
+    allWritten = saveMonthsFromBook(monthFileName(book.folder), book, files) && allWritten;
+    if (allWritten) {
+        book.safety.recovery.remove();
+    } else {
+        keepRecoveryCopy(book);
+    }
     return allWritten;
 }
 
-bool formClose(Book& book, const WindowSizes& sizes) {
-    const bool allWritten = saveAllFiles(book, sizes);
+namespace {
+
+void freeAllLists(Book& book) {
     book.cards.clear();
     book.months.clear();
     book.weeks.clear();
     book.years.clear();
+}
+
+}  // namespace
+
+bool formClose(Book& book, const WindowSizes& sizes) {
+    const bool allWritten = saveAllFiles(book, sizes);
+    if (!allWritten && book.safety.recovery.latestOnDisk()) msgWorkKeptInRecovery(book.ui());
+    freeAllLists(book);
     return allWritten;
+}
+
+CloseResult formCloseRequested(Book& book, const WindowSizes& sizes, CloseKind kind) {
+    if (kind == CloseKind::ForcedByDesktop) keepRecoveryCopy(book);
+    const bool allWritten = saveAllFiles(book, sizes);
+    if (!allWritten && kind == CloseKind::ByPerson &&
+        msgEndAfterFailedClose(book.ui(), book.safety.recovery.latestOnDisk()) != MsgResult::Ok) {
+        return CloseResult::KeptOpen;
+    }
+    freeAllLists(book);
+    return CloseResult::Closed;
 }
 
 }  // namespace kakeibo

@@ -21,6 +21,8 @@ struct Message {
     MsgButtons buttons = MsgButtons::Ok;
     int dx = 0;
     int dy = 0;
+    // A question whose OK could lose work has Cancel as its default button.
+    bool cancelIsDefault = false;
 };
 
 // The calendar's answer: cancelled, or a shown year and month with the

@@ -312,6 +312,7 @@ DataFileRead readDataFile(const std::string& path, FileLayer& files) {
     std::optional<std::string> bytes = readWholeFile(path, files);
     if (!bytes) return read;
     read.fileRead = true;
+    read.identity = identityOf(*bytes, path);
     read.outcome = decodeDataFile(*bytes, read.image);
     return read;
 }

@@ -16,6 +16,7 @@
 #include "messages/UiPort.h"
 #include "model/Records.h"
 #include "sheets/Sheet.h"
+#include "storage/FileIdentity.h"
 #include "storage/FileLayer.h"
 #include "storage/ReadOutcome.h"
 
@@ -74,6 +75,7 @@ struct DataFileRead {
     bool fileRead = false;  // false: the file could not be opened or read
     ReadOutcome outcome = ReadOutcome::Broken;
     DataImage image;
+    FileIdentity identity;  // of the bytes read
 };
 DataFileRead readDataFile(const std::string& path, FileLayer& files = systemFileLayer());
 // Shows the messages of a read and moves its image into out.

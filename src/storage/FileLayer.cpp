@@ -137,11 +137,20 @@ std::string folderOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
+constexpr std::string_view kTemporarySuffix = ".tmp";
+
 // A name next to path that no other save uses: the process id tells
-// processes apart, the counter saves within one process.
+// processes apart, the counter saves within one process. The start-up
+// reads the process id back (temporaryFileWriter) to clear what a killed
+// save left.
 std::string temporaryName(const std::string& path, const char* role) {
     static std::atomic<unsigned> counter{0};
-    return path + "." + role + "-" + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".tmp";
+    return path + "." + role + "-" + std::to_string(::getpid()) + "-" + std::to_string(++counter) +
+           std::string(kTemporarySuffix);
+}
+
+bool allDigits(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 bool writeAll(FileLayer& files, int fd, std::string_view bytes) {
@@ -297,6 +306,25 @@ bool saveFileSafely(const std::string& path, std::string_view bytes, bool makeBa
         return replaceWithBackup(files, path, *newFile, backup);
     }
     return replaceWithoutBackup(files, path, *newFile);
+}
+
+std::optional<long> temporaryFileWriter(std::string_view fileName) {
+    if (fileName.size() <= kTemporarySuffix.size() || !fileName.ends_with(kTemporarySuffix)) return std::nullopt;
+    std::string_view rest = fileName.substr(0, fileName.size() - kTemporarySuffix.size());
+    const std::size_t lastDash = rest.rfind('-');
+    if (lastDash == std::string_view::npos || !allDigits(rest.substr(lastDash + 1))) return std::nullopt;
+    rest = rest.substr(0, lastDash);
+    const std::size_t pidDash = rest.rfind('-');
+    if (pidDash == std::string_view::npos) return std::nullopt;
+    const std::string_view pid = rest.substr(pidDash + 1);
+    if (!allDigits(pid) || pid.size() > 9) return std::nullopt;
+    // The role between the saved file's name and the process id.
+    const std::string_view named = rest.substr(0, pidDash);
+    const std::size_t roleDot = named.rfind('.');
+    if (roleDot == std::string_view::npos || roleDot == 0) return std::nullopt;
+    const std::string_view role = named.substr(roleDot + 1);
+    if (role != "new" && role != "bak" && role != "oldbak" && role != "old") return std::nullopt;
+    return std::stol(std::string(pid));
 }
 
 std::string backupFileName(const std::string& path) {

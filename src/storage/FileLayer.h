@@ -69,6 +69,10 @@ std::optional<std::string> readFileUpTo(const std::string& path, std::size_t max
 bool saveFileSafely(const std::string& path, std::string_view bytes, bool makeBackup,
                     FileLayer& files = systemFileLayer());
 
+// The process that made a temporary file of saveFileSafely, read from the
+// file's name ("<name>.<role>-<pid>-<n>.tmp"); nothing for any other name.
+std::optional<long> temporaryFileWriter(std::string_view fileName);
+
 // path with its extension (from the last "." of the last component)
 // replaced by ".bak"; ".bak" appended when there is none.
 std::string backupFileName(const std::string& path);

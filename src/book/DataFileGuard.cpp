@@ -1,0 +1,79 @@
+#include "book/DataFileGuard.h"
+
+#include <ctime>
+#include <filesystem>
+#include <system_error>
+
+#include "book/DataFileApply.h"
+#include "messages/Messages.h"
+#include "messages/SafetyMessages.h"
+#include "safety/BackupGenerations.h"
+#include "safety/ConflictCopy.h"
+#include "safety/DatedNames.h"
+#include "storage/FileNames.h"
+
+namespace kakeibo {
+
+namespace {
+
+// The day a file's generation is named by: the local day of its last
+// write, or today when the file system does not say.
+Date generationDay(const FileIdentity& identity, Date today) {
+    if (identity.mtimeNs <= 0) return today;
+    const Date day = localDayOf(static_cast<std::time_t>(identity.mtimeNs / 1'000'000'000));
+    return day == 0 ? today : day;
+}
+
+}  // namespace
+
+DataFileWrite writeStandardDataFile(Book& book, const std::string& bytes, bool withGeneration) {
+    FileLayer& files = *book.safety.files;
+    const std::string path = dataFileName(book.folder);
+    // A file that exists but cannot be read cannot be judged; the save
+    // keeps it as the ".bak" all the same.
+    const std::optional<FileContents> onDisk = readWithIdentity(path, files);
+    if (onDisk && onDisk->identity.exists && !onDisk->identity.sameContents(book.safety.dataFile)) {
+        const std::optional<std::string> beside = writeConflictCopy(book.folder, bytes, std::time(nullptr), files);
+        if (!beside) {
+            reportWriteFailure(book.ui());
+            return DataFileWrite::Failed;
+        }
+        msgDataFileChangedElsewhere(book.ui(), path, *beside);
+        return DataFileWrite::WrittenBeside;
+    }
+    if (!saveFileSafely(path, bytes, true, files)) {
+        reportWriteFailure(book.ui());
+        return DataFileWrite::Failed;
+    }
+    book.safety.dataFile = identityOf(bytes, path);
+    // After the data file, so that on a nearly full disk the copy never
+    // takes the room the book itself needs; the file replaced is the ".bak"
+    // until then.
+    if (withGeneration && onDisk && onDisk->identity.exists) {
+        const KeptGeneration kept = keepGeneration(book.folder, onDisk->bytes,
+                                                   generationDay(onDisk->identity, book.today()), book.today(), files);
+        if (!kept.written) msgGenerationFailed(book.ui(), kept.path);
+    }
+    return DataFileWrite::Written;
+}
+
+DataFileWrite writeStandardDataFile(Book& book, bool withGeneration) {
+    return writeStandardDataFile(book, encodeBookData(book), withGeneration);
+}
+
+bool isStandardDataFile(const Book& book, const std::string& path) {
+    std::error_code error;
+    const auto standard = std::filesystem::weakly_canonical(dataFileName(book.folder), error);
+    if (error) return path == dataFileName(book.folder);
+    const auto given = std::filesystem::weakly_canonical(path, error);
+    if (error) return path == dataFileName(book.folder);
+    if (standard == given) return true;
+    // Two names of one file (a hard link) are the same file too.
+    return std::filesystem::equivalent(standard, given, error) && !error;
+}
+
+void rememberDataFileRead(Book& book, const DataFileRead& read) {
+    if (read.fileRead) book.safety.dataFile = read.identity;
+}
+
+}  // namespace kakeibo

@@ -1,0 +1,137 @@
+#include "safety/RecoveryWriter.h"
+
+#include <utility>
+
+namespace kakeibo {
+
+RecoveryWriter::~RecoveryWriter() {
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+        waiting_.reset();
+    }
+    changed_.notify_all();
+    if (thread_.joinable()) thread_.join();
+}
+
+void RecoveryWriter::setPath(std::string path, FileLayer& files) {
+    std::unique_lock lock(mutex_);
+    waitForRunning(lock);
+    path_ = std::move(path);
+    files_ = &files;
+    onDisk_.reset();
+}
+
+void RecoveryWriter::setListener(Listener listener) {
+    std::lock_guard lock(mutex_);
+    listener_ = std::move(listener);
+}
+
+void RecoveryWriter::submit(Job job) {
+    {
+        std::lock_guard lock(mutex_);
+        if (disabled_ || path_.empty() || stopping_) return;
+        waiting_ = std::move(job);
+        if (!thread_.joinable()) thread_ = std::thread([this] { run(); });
+    }
+    changed_.notify_all();
+}
+
+void RecoveryWriter::run() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        changed_.wait(lock, [this] { return stopping_ || waiting_.has_value(); });
+        if (stopping_) return;
+        Job job = std::move(*waiting_);
+        waiting_.reset();
+        running_ = true;
+        lock.unlock();
+        const bool written = write(job);
+        lock.lock();
+        running_ = false;
+        const Listener listener = listener_;
+        changed_.notify_all();
+        if (listener) {
+            lock.unlock();
+            listener(written);
+            lock.lock();
+        }
+    }
+}
+
+bool RecoveryWriter::write(const Job& job) {
+    RecoveryParts parts = job();
+    std::string path;
+    FileLayer* files = nullptr;
+    {
+        std::lock_guard lock(mutex_);
+        if (onDisk_ && onDisk_->sameBook(parts) && files_->exists(path_)) {
+            latestOnDisk_ = true;
+            return true;
+        }
+        path = path_;
+        files = files_;
+    }
+    const bool written = saveFileSafely(path, encodeRecoveryFile(parts), false, *files);
+    std::lock_guard lock(mutex_);
+    latestOnDisk_ = written;
+    if (written) {
+        onDisk_ = std::move(parts);
+        ++writes_;
+    }
+    return written;
+}
+
+void RecoveryWriter::waitForRunning(std::unique_lock<std::mutex>& lock) {
+    changed_.wait(lock, [this] { return !running_; });
+}
+
+bool RecoveryWriter::writeNow(const Job& job) {
+    {
+        std::unique_lock lock(mutex_);
+        if (disabled_ || path_.empty()) return false;
+        waiting_.reset();
+        waitForRunning(lock);
+        running_ = true;
+    }
+    const bool written = write(job);
+    {
+        std::lock_guard lock(mutex_);
+        running_ = false;
+    }
+    changed_.notify_all();
+    return written;
+}
+
+bool RecoveryWriter::remove() {
+    std::unique_lock lock(mutex_);
+    waiting_.reset();
+    waitForRunning(lock);
+    if (disabled_ || path_.empty()) return false;
+    onDisk_.reset();
+    latestOnDisk_ = false;
+    if (!files_->exists(path_)) return true;
+    if (!files_->unlink(path_)) return false;
+    // Gone for good once the folder says so; if that fails, a copy that
+    // comes back after a crash only brings back what the files hold.
+    const std::size_t slash = path_.rfind('/');
+    files_->fsyncFolder(slash == std::string::npos ? std::string(".") : path_.substr(0, slash + 1));
+    return true;
+}
+
+void RecoveryWriter::waitUntilIdle() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return !running_ && !waiting_.has_value(); });
+}
+
+bool RecoveryWriter::latestOnDisk() const {
+    std::lock_guard lock(mutex_);
+    return latestOnDisk_;
+}
+
+std::uint64_t RecoveryWriter::writes() const {
+    std::lock_guard lock(mutex_);
+    return writes_;
+}
+
+}  // namespace kakeibo

@@ -1,0 +1,51 @@
+#pragma once
+// What a file was when the program read or wrote it: whether it existed,
+// its size, its modification time and a hash of its bytes. Two identities
+// with the same contents mean nobody changed the file in between; the time
+// only tells a person when, since a copy or a sync tool may change the time
+// of the very same bytes.
+//
+// The hash is XXH64 (seed 0): a small, standard, fast hash for noticing a
+// change, not a guard against anyone forging one.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "storage/FileLayer.h"
+
+namespace kakeibo {
+
+std::uint64_t xxh64(std::string_view bytes, std::uint64_t seed = 0);
+// 16 lower-case hexadecimal digits, and back.
+std::string hashToText(std::uint64_t hash);
+std::optional<std::uint64_t> hashFromText(std::string_view text);
+
+struct FileIdentity {
+    bool exists = false;
+    std::uint64_t size = 0;
+    std::int64_t mtimeNs = 0;  // since 1970, as the file system says; 0 when unknown
+    std::uint64_t hash = 0;
+
+    bool sameContents(const FileIdentity& other) const {
+        if (exists != other.exists) return false;
+        return !exists || (size == other.size && hash == other.hash);
+    }
+};
+
+// The identity of bytes just read from, or written to, path.
+FileIdentity identityOf(std::string_view bytes, const std::string& path);
+
+struct FileContents {
+    std::string bytes;  // empty when the file does not exist
+    FileIdentity identity;
+};
+// The file at path with its identity; identity.exists is false when there
+// is no such file. Nothing when the file exists but cannot be read.
+std::optional<FileContents> readWithIdentity(const std::string& path, FileLayer& files = systemFileLayer());
+
+// The modification time of path in nanoseconds since 1970; 0 when unknown.
+std::int64_t modificationTimeNs(const std::string& path);
+
+}  // namespace kakeibo
