@@ -101,6 +101,14 @@ KeptGeneration keepGeneration(const std::string& programFolder, std::string_view
                               FileLayer& files) {
     KeptGeneration kept;
     kept.path = generationFileName(programFolder, day);
+    // A book kept already (a restored generation written back, or a close
+    // that changed nothing) is not copied twice, nor put under another day.
+    for (const Generation& g : listGenerations(programFolder)) {
+        std::error_code error;
+        if (std::filesystem::file_size(g.path, error) != bytes.size() || error) continue;
+        const std::optional<std::string> held = readWholeFile(g.path, files);
+        if (held && *held == bytes) return {true, g.path};
+    }
     if (!makeOwnerOnlyFolder(backupFolderOf(programFolder))) return kept;
     // The new folder's own entry must last as well.
     files.fsyncFolder(withTrailingSlash(programFolder));

@@ -48,7 +48,9 @@ struct KeptGeneration {
 };
 // Writes bytes as the generation of day (replacing that day's copy; the
 // folder is made owner-only when missing), then removes what the keeping
-// rule above drops. A failure leaves every earlier generation as it was.
+// rule above drops. Bytes that a generation holds already are not written
+// again; that generation is the one kept. A failure leaves every earlier
+// generation as it was.
 KeptGeneration keepGeneration(const std::string& programFolder, std::string_view bytes, Date day, Date today,
                               FileLayer& files = systemFileLayer());
 

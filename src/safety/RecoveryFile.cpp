@@ -17,7 +17,8 @@ using nlohmann::json;
 constexpr std::string_view kMagic = "KKBRCV01";
 constexpr int kFormat = 1;
 constexpr std::size_t kPartCount = 4;  // data, prefs, months, json
-constexpr std::size_t kTrailerBytes = kPartCount * 8 + kMagic.size();
+// The sizes, the hash of everything before the trailer, the magic.
+constexpr std::size_t kTrailerBytes = kPartCount * 8 + 8 + kMagic.size();
 
 void appendUint64(std::string& out, std::uint64_t value) {
     for (int i = 0; i < 8; ++i, value >>= 8) out += static_cast<char>(value & 0xFF);
@@ -83,9 +84,11 @@ std::string encodeRecoveryFile(const RecoveryParts& parts) {
     out += parts.prefs;
     out += parts.months;
     out += aboutText;
+    const std::uint64_t whole = xxh64(out);
     for (std::size_t size : {parts.data.size(), parts.prefs.size(), parts.months.size(), aboutText.size()}) {
         appendUint64(out, size);
     }
+    appendUint64(out, whole);
     out += kMagic;
     return out;
 }
@@ -102,6 +105,10 @@ std::optional<RecoveryParts> decodeRecoveryFile(std::string_view bytes) {
         total += sizes[i];
     }
     if (total != bytes.size() - kTrailerBytes) return std::nullopt;
+    if (readUint64(bytes.substr(bytes.size() - kTrailerBytes + kPartCount * 8, 8)) !=
+        xxh64(bytes.substr(0, static_cast<std::size_t>(total)))) {
+        return std::nullopt;
+    }
 
     std::size_t at = 0;
     auto take = [&](std::uint64_t size) {

@@ -10,7 +10,7 @@
 // text about the copy, and a fixed trailer that finds the parts from the
 // end:
 //   data | prefs | months | json | 4 x uint64 LE sizes (data, prefs,
-//   months, json) | "KKBRCV01"
+//   months, json) | uint64 LE XXH64 of all before the trailer | "KKBRCV01"
 // The JSON holds the XXH64 of each part, when the copy was made and the
 // data file as the program knew it then (its identity), which tells at the
 // next start whether the data file was changed since.

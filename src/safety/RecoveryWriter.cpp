@@ -47,15 +47,15 @@ void RecoveryWriter::run() {
         running_ = true;
         lock.unlock();
         const bool written = write(job);
+        // Told while still running, so that whoever waits for the writer
+        // (a listener about to go away) knows the listener has returned.
+        lock.lock();
+        const Listener listener = listener_;
+        lock.unlock();
+        if (listener) listener(written);
         lock.lock();
         running_ = false;
-        const Listener listener = listener_;
         changed_.notify_all();
-        if (listener) {
-            lock.unlock();
-            listener(written);
-            lock.lock();
-        }
     }
 }
 

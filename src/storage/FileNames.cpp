@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "storage/FileLayer.h"
+
 namespace kakeibo {
 
 std::string withTrailingSlash(std::string folder) {
@@ -85,9 +87,13 @@ std::string prefFileName(const std::string& programFolder) { return makeFileName
 std::string monthFileName(const std::string& programFolder) { return makeFileName(programFolder, ".mmm"); }
 std::string iniFileName(const std::string& programFolder) { return makeFileName(programFolder, ".ini"); }
 
+bool holdsABook(const std::string& folder) {
+    return !folder.empty() && (fileExists(dataFileName(folder)) || fileExists(prefFileName(folder)));
+}
+
 std::string chooseProgramFolder(const std::string& executableFolder, const std::string& xdgDataHome,
                                 const std::string& home) {
-    if (isUsableFolder(executableFolder)) {
+    if (holdsABook(executableFolder) && isUsableFolder(executableFolder)) {
         return withTrailingSlash(executableFolder);
     }
     // A relative $XDG_DATA_HOME is invalid and ignored.

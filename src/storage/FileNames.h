@@ -22,12 +22,19 @@ std::string monthFileName(const std::string& programFolder);  // ".mmm"
 std::string iniFileName(const std::string& programFolder);    // ".ini"
 
 // The folder the program keeps its files in, with a trailing "/": the
-// executable's folder when the program may write there (a copy unpacked
-// into a folder of its own), otherwise $XDG_DATA_HOME/kakeibo (default
+// executable's folder when it already holds the book ("Mirab050.mrb" or
+// "Mirab050.prf": a portable copy unpacked into a folder of its own) and
+// the program may write there; otherwise $XDG_DATA_HOME/kakeibo (default
 // ~/.local/share/kakeibo), created readable by its owner only on first use.
-// When even that cannot be made, the per-user folder's name is still
-// returned, so that the file routines report their failures as usual.
+// A program started from its build tree therefore never keeps a book
+// where cleaning the build would remove it. When even the per-user folder
+// cannot be made, its name is still returned, so that the file routines
+// report their failures as usual. A folder given on the command line
+// (--dir) comes before all of this; the callers take it.
 std::string programFolder();
+
+// Whether folder holds a book of its own: "Mirab050.mrb" or "Mirab050.prf".
+bool holdsABook(const std::string& folder);
 
 // The choice above with its inputs given, for tests: executableFolder may
 // be empty (unknown); xdgDataHome and home may be empty (unset).
