@@ -1,0 +1,168 @@
+// A close whose files cannot be written (a full disk): the person is told,
+// the window stays open on Cancel and closing again retries; the book is
+// in the recovery copy whenever the program ends without its files.
+
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include "BookSession.h"
+#include "book/RecoverySnapshot.h"
+#include "safety/BackupGenerations.h"
+#include "safety/RecoveryFile.h"
+#include "storage/DataFile.h"
+#include "support/FailingFileLayer.h"
+
+namespace kakeibo {
+namespace {
+
+const Message* lastQuestion(const ScriptedUi& ui) {
+    const Message* found = nullptr;
+    for (const UiCall& call : ui.calls()) {
+        if (call.kind == UiCallKind::Message && call.message.buttons == MsgButtons::OkCancel) found = &call.message;
+    }
+    return found;
+}
+
+std::optional<DataImage> bookInRecoveryCopy(const TempDir& dir) {
+    const auto bytes = dir.read("Mirab050.recovery.mrb");
+    if (!bytes) return std::nullopt;
+    const auto parts = decodeRecoveryFile(*bytes);
+    if (!parts) return std::nullopt;
+    DataImage image;
+    if (decodeDataFile(parts->data, image) != ReadOutcome::Ok) return std::nullopt;
+    return image;
+}
+
+TEST(CloseFailure, AFullDiskKeepsTheWindowOpenUntilThereIsRoom) {
+    TempDir dir;
+    {
+        BookSession first(dir);
+        ASSERT_TRUE(first.close());
+    }
+    const auto before = dir.read("Mirab050.mrb");
+    FailingFileLayer disk;
+    BookSession s(dir, *makeDate(2026, 12, 8), &disk);
+    s.type(1, "昼食", "800");
+    disk.failWritesAfter(0);
+    s.ui.clear();
+    s.ui.pushMessageAnswer(MsgResult::Cancel);
+
+    EXPECT_EQ(s.closeAsked(), CloseResult::KeptOpen);
+    const std::vector<std::string> texts = s.ui.texts();
+    // The settings, data and month files each say so (the window settings are silent).
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "ファイル書き込みに失敗しました"), 3);
+    const Message* question = lastQuestion(s.ui);
+    ASSERT_TRUE(question);
+    // Nothing could be kept anywhere: ending would lose the line, so Cancel is the default.
+    EXPECT_TRUE(question->cancelIsDefault);
+    EXPECT_EQ(s.book.cards.size(), 1);
+    EXPECT_EQ(s.book.GridShishutu.cell(0, 1), "昼食");
+    EXPECT_EQ(dir.read("Mirab050.mrb"), before);
+
+    // Room again: the next close writes everything and ends.
+    disk.failWritesAfter(std::numeric_limits<std::size_t>::max());
+    s.ui.clear();
+    EXPECT_EQ(s.closeAsked(), CloseResult::Closed);
+    EXPECT_TRUE(s.ui.messages().empty()) << s.ui.transcript();
+    EXPECT_TRUE(s.book.cards.empty());
+    DataImage written;
+    ASSERT_EQ(decodeDataFile(*dir.read("Mirab050.mrb"), written), ReadOutcome::Ok);
+    EXPECT_EQ(written.cards.at(0).spendList.at(0).item, "昼食");
+    EXPECT_FALSE(dir.exists("Mirab050.recovery.mrb"));
+}
+
+TEST(CloseFailure, EndingAfterAFailureKeepsTheBookInTheRecoveryCopy) {
+    TempDir dir;
+    BookSession s(dir);
+    s.type(1, "昼食", "800");
+    // A folder where the month file should be: that one file cannot be written.
+    ASSERT_EQ(::mkdir(dir.file("Mirab050.mmm").c_str(), 0700), 0);
+    s.ui.clear();
+    EXPECT_EQ(s.closeAsked(), CloseResult::Closed);  // the default answer: end
+    const Message* question = lastQuestion(s.ui);
+    ASSERT_TRUE(question);
+    EXPECT_FALSE(question->cancelIsDefault);
+    const auto kept = bookInRecoveryCopy(dir);
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->cards.at(0).spendList.at(0).item, "昼食");
+}
+
+TEST(CloseFailure, AnEndingForcedByTheDesktopNeverAsksAndKeepsTheCopyFirst) {
+    TempDir dir;
+    BookSession s(dir);
+    s.type(1, "昼食", "800");
+    ASSERT_EQ(::mkdir(dir.file("Mirab050.mmm").c_str(), 0700), 0);
+    s.ui.clear();
+    EXPECT_EQ(s.closeAsked(CloseKind::ForcedByDesktop), CloseResult::Closed);
+    EXPECT_FALSE(lastQuestion(s.ui));
+    ASSERT_TRUE(bookInRecoveryCopy(dir));
+
+    // Forced with every file written: no copy is left behind.
+    TempDir fine;
+    BookSession t(fine);
+    t.type(1, "昼食", "800");
+    EXPECT_EQ(t.closeAsked(CloseKind::ForcedByDesktop), CloseResult::Closed);
+    EXPECT_FALSE(fine.exists("Mirab050.recovery.mrb"));
+    EXPECT_TRUE(fine.exists("Mirab050.mrb"));
+}
+
+TEST(CloseFailure, TheCommandLineCloseSaysWhereTheBookIs) {
+    TempDir dir;
+    BookSession s(dir);
+    ASSERT_EQ(::mkdir(dir.file("Mirab050.mmm").c_str(), 0700), 0);
+    s.ui.clear();
+    EXPECT_FALSE(s.close());
+    EXPECT_NE(s.ui.texts().back().find("復旧用のコピー"), std::string::npos) << s.ui.transcript();
+    EXPECT_TRUE(bookInRecoveryCopy(dir));
+}
+
+TEST(CloseFailure, AGenerationThatCannotBeWrittenIsSaidAndTheDataFileStillWritten) {
+    TempDir dir;
+    {
+        BookSession first(dir);
+        ASSERT_TRUE(first.close());
+    }
+    dir.write("backup", "not a folder");
+    BookSession s(dir);
+    s.type(1, "昼食", "800");
+    s.ui.clear();
+    EXPECT_TRUE(s.close());
+    ASSERT_EQ(s.ui.messages().size(), 1u) << s.ui.transcript();
+    EXPECT_EQ(s.ui.messages()[0].kind, MsgKind::Warning);
+    DataImage written;
+    ASSERT_EQ(decodeDataFile(*dir.read("Mirab050.mrb"), written), ReadOutcome::Ok);
+    EXPECT_EQ(written.cards.at(0).spendList.at(0).item, "昼食");
+}
+
+TEST(CloseFailure, ClosesOverDaysKeepTheReplacedFilesByTheDayTheyWereWritten) {
+    TempDir dir;
+    std::vector<std::string> written;
+    for (int day = 1; day <= 3; ++day) {
+        BookSession s(dir, *makeDate(2026, 12, day));
+        s.type(1, "day " + std::to_string(day), "100");
+        ASSERT_TRUE(s.close());
+        // The close happened on that day (in local time, noon).
+        const std::time_t noon = [&] {
+            std::tm t{};
+            t.tm_year = 2026 - 1900;
+            t.tm_mon = 11;
+            t.tm_mday = day;
+            t.tm_hour = 12;
+            t.tm_isdst = -1;
+            return std::mktime(&t);
+        }();
+        struct timespec times[2] = {{noon, 0}, {noon, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, dir.file("Mirab050.mrb").c_str(), times, 0), 0);
+        written.push_back(*dir.read("Mirab050.mrb"));
+    }
+    const std::vector<Generation> generations = listGenerations(dir.path());
+    ASSERT_EQ(generations.size(), 2u);
+    EXPECT_EQ(generations[0].day, *makeDate(2026, 12, 1));
+    EXPECT_EQ(readWholeFile(generations[0].path), written[0]);
+    EXPECT_EQ(generations[1].day, *makeDate(2026, 12, 2));
+    EXPECT_EQ(readWholeFile(generations[1].path), written[1]);
+}
+
+}  // namespace
+}  // namespace kakeibo

@@ -1,0 +1,148 @@
+// A data file that somebody else changed since the book read it is never
+// overwritten: by the close, the save command, or a save under its name.
+
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "BookSession.h"
+#include "book/FileCommands.h"
+#include "book/RecoverySnapshot.h"
+#include "storage/DataFile.h"
+#include "storage/FileNames.h"
+
+namespace kakeibo {
+namespace {
+
+std::string anotherComputersBook() {
+    DataImage other;
+    other.note = "written on the other computer";
+    TIndex card;
+    card.date = *makeDate(2026, 12, 7);
+    card.spendList.push_back({"本", "雑費", 1500});
+    other.cards.push_back(card);
+    return encodeDataFile(other);
+}
+
+std::vector<std::string> conflictCopies(const TempDir& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("Mirab050.conflict-", 0) == 0) names.push_back(name);
+    }
+    return names;
+}
+
+// The book of a conflict copy, as the data file reader sees it.
+DataImage bookIn(const TempDir& dir, const std::string& name) {
+    DataImage image;
+    EXPECT_EQ(decodeDataFile(*dir.read(name), image), ReadOutcome::Ok);
+    return image;
+}
+
+void startWithALine(const TempDir& dir) {
+    BookSession first(dir);
+    first.type(1, "朝食", "300");
+    ASSERT_TRUE(first.close());
+}
+
+TEST(DataFileGuard, TheCloseWritesBesideAFileChangedSinceTheStart) {
+    TempDir dir;
+    startWithALine(dir);
+    BookSession s(dir);
+    s.type(2, "昼食", "800");
+    ASSERT_TRUE(keepRecoveryCopy(s.book));
+    const std::string other = anotherComputersBook();
+    dir.write("Mirab050.mrb", other);
+    s.ui.clear();
+
+    EXPECT_TRUE(s.close());  // the book is on disk, beside the other one
+    EXPECT_EQ(dir.read("Mirab050.mrb"), other);
+    ASSERT_EQ(conflictCopies(dir).size(), 1u);
+    const std::string copy = conflictCopies(dir)[0];
+    EXPECT_EQ(copy.size(), std::string("Mirab050.conflict-YYYYMMDD-HHMMSS.mrb").size());
+    const DataImage mine = bookIn(dir, copy);
+    ASSERT_EQ(mine.cards.size(), 1u);
+    EXPECT_EQ(mine.cards[0].spendList.at(1).item, "昼食");
+    // One warning, naming both files.
+    ASSERT_EQ(s.ui.messages().size(), 1u) << s.ui.transcript();
+    EXPECT_EQ(s.ui.messages()[0].kind, MsgKind::Warning);
+    EXPECT_NE(s.ui.texts()[0].find(dir.file("Mirab050.mrb")), std::string::npos);
+    EXPECT_NE(s.ui.texts()[0].find(dir.file(copy)), std::string::npos);
+    EXPECT_FALSE(dir.exists("Mirab050.recovery.mrb"));
+    EXPECT_FALSE(dir.exists("Mirab050.bak"));
+}
+
+TEST(DataFileGuard, TheSaveCommandsWriteBesideItTooAndKeepTheBookInMemory) {
+    TempDir dir;
+    startWithALine(dir);
+    BookSession s(dir);
+    s.type(2, "昼食", "800");
+    const std::string other = anotherComputersBook();
+    dir.write("Mirab050.mrb", other);
+
+    mnuSaveDataClick(s.book);
+    EXPECT_EQ(dir.read("Mirab050.mrb"), other);
+    EXPECT_EQ(conflictCopies(dir).size(), 1u);
+    EXPECT_EQ(s.book.GridShishutu.cell(0, 2), "昼食");  // not replaced by the other file
+
+    // Under the standard name through another path: the same file.
+    s.ui.pushSaveFileName(dir.path() + "./Mirab050.mrb");
+    mnuSaveAsDataClick(s.book);
+    EXPECT_EQ(dir.read("Mirab050.mrb"), other);
+    EXPECT_GE(conflictCopies(dir).size(), 1u);
+
+    // Opening the other file makes it the book; saving then writes over it.
+    openByExt(s.book, dataFileName(dir.path()), FileKind::Data);
+    EXPECT_EQ(s.book.MemoOboe, "written on the other computer");
+    s.type(1, "追記", "10");
+    mnuSaveDataClick(s.book);
+    EXPECT_EQ(dir.read("Mirab050.bak"), other);
+    EXPECT_EQ(bookIn(dir, "Mirab050.mrb").note, "written on the other computer");
+}
+
+TEST(DataFileGuard, OnlyOtherBytesAreAChange) {
+    TempDir dir;
+    startWithALine(dir);
+    BookSession s(dir);
+    // A sync tool copying the same bytes back changes the time alone.
+    const std::string same = *dir.read("Mirab050.mrb");
+    dir.write("Mirab050.mrb", same);
+    struct timespec times[2] = {{1000, 0}, {1000, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, dir.file("Mirab050.mrb").c_str(), times, 0), 0);
+    ASSERT_TRUE(s.close());
+    EXPECT_TRUE(conflictCopies(dir).empty());
+    EXPECT_EQ(dir.read("Mirab050.bak"), same);
+
+    // The book's own saves are no change either, at the next save or close.
+    BookSession again(dir);
+    mnuSaveDataClick(again.book);
+    again.type(2, "昼食", "800");
+    ASSERT_TRUE(again.close());
+    EXPECT_TRUE(conflictCopies(dir).empty());
+}
+
+TEST(DataFileGuard, AFileThatAppearedAfterAFirstStartIsNotOverwritten) {
+    TempDir dir;
+    BookSession s(dir);
+    const std::string other = anotherComputersBook();
+    dir.write("Mirab050.mrb", other);
+    ASSERT_TRUE(s.close());
+    EXPECT_EQ(dir.read("Mirab050.mrb"), other);
+    EXPECT_EQ(conflictCopies(dir).size(), 1u);
+}
+
+TEST(DataFileGuard, AFileRemovedMeanwhileIsWrittenAgain) {
+    TempDir dir;
+    startWithALine(dir);
+    BookSession s(dir);
+    ASSERT_EQ(::unlink(dir.file("Mirab050.mrb").c_str()), 0);
+    ASSERT_TRUE(s.close());
+    EXPECT_TRUE(conflictCopies(dir).empty());
+    EXPECT_EQ(bookIn(dir, "Mirab050.mrb").cards.at(0).spendList.at(0).item, "朝食");
+}
+
+}  // namespace
+}  // namespace kakeibo
