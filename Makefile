@@ -2,6 +2,8 @@
 # make run:  installs what is missing, builds, starts the program.
 # make deb:  builds dist/kakeibo_<version>_<arch>.deb.
 # make install / make uninstall: into PREFIX (default /usr/local; DESTDIR is honoured).
+# make clean: removes the build folders, but refuses while one holds a book
+#            (the program keeps its book in ~/.local/share/kakeibo, never there).
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
@@ -57,5 +59,16 @@ bench: build
 run: build
 	$(BUILD)/kakeibo
 
+# The files of a book (a portable copy put into a build folder by hand).
+BOOK_FILES := -name Mirab050.mrb -o -name Mirab050.prf -o -name Mirab050.mmm -o -name Mirab050.bak \
+              -o -name 'Mirab050.recovery*' -o -name 'Mirab050.conflict-*' -o -name 'Mirab050-*.mrb'
+
 clean:
+	@books=$$(find $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) \( $(BOOK_FILES) \) -print 2>/dev/null); \
+	if [ -n "$$books" ]; then \
+	  echo "make clean: refused, a household book is in a build folder:" >&2; \
+	  echo "$$books" | sed 's/^/  /' >&2; \
+	  echo "Move these files elsewhere first (see \"Where your book lives\" in README.md)." >&2; \
+	  exit 1; \
+	fi
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) dist

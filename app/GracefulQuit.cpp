@@ -37,8 +37,9 @@ extern "C" void onTerminationSignal(int) {
 
 }  // namespace
 
-GracefulQuit::GracefulQuit(QWidget& mainWindow, std::function<void()> saveAll, QObject* parent)
-    : QObject(parent), mainWindow_(&mainWindow), saveAll_(std::move(saveAll)) {
+GracefulQuit::GracefulQuit(QWidget& mainWindow, std::function<void()> saveAll, std::function<void()> endForced,
+                           QObject* parent)
+    : QObject(parent), mainWindow_(&mainWindow), saveAll_(std::move(saveAll)), endForced_(std::move(endForced)) {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) == 0) {
         notifier_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
         connect(notifier_, &QSocketNotifier::activated, this, &GracefulQuit::onSignal);
@@ -82,7 +83,11 @@ void GracefulQuit::closeMainWindow() {
         QTimer::singleShot(0, this, &GracefulQuit::closeMainWindow);
         return;
     }
-    mainWindow_->close();
+    if (endForced_) {
+        endForced_();
+    } else {
+        mainWindow_->close();
+    }
 }
 
 void GracefulQuit::commitData(QSessionManager&) {

@@ -22,8 +22,10 @@ class GracefulQuit : public QObject {
     Q_OBJECT
 public:
     // saveAll writes every file and keeps the book open (the session may
-    // go on after all).
-    GracefulQuit(QWidget& mainWindow, std::function<void()> saveAll, QObject* parent = nullptr);
+    // go on after all). endForced ends the main window as an ending the
+    // desktop forces (nothing is asked); unset, the window is closed.
+    GracefulQuit(QWidget& mainWindow, std::function<void()> saveAll, std::function<void()> endForced = {},
+                 QObject* parent = nullptr);
     ~GracefulQuit() override;
     GracefulQuit(const GracefulQuit&) = delete;
     GracefulQuit& operator=(const GracefulQuit&) = delete;
@@ -37,6 +39,7 @@ private:
 
     QPointer<QWidget> mainWindow_;
     std::function<void()> saveAll_;
+    std::function<void()> endForced_;
     QSocketNotifier* notifier_ = nullptr;
     int boxesClosed_ = 0;
 };

@@ -18,11 +18,15 @@
 #include "app/pages/BookBindings.h"
 #include "app/pages/CreditPage.h"
 #include "app/search/SearchWindow.h"
+#include "app/safety/BackupListDialog.h"
+#include "app/safety/RecoveryScheduler.h"
+#include "book/BackupRestore.h"
 #include "book/Credit.h"
 #include "book/DataPrefetch.h"
 #include "book/FileCommands.h"
 #include "book/PageChange.h"
 #include "book/SheetEditing.h"
+#include "messages/SafetyMessages.h"
 #include "storage/FileNames.h"
 #include "storage/IniFile.h"
 
@@ -44,6 +48,7 @@ TForm1::~TForm1() {
     closed_ = true;
     delete search_;
     delete takeCentralWidget();
+    recovery_.reset();
 }
 
 // The window's creation: the splash, the position read before anything can
@@ -58,6 +63,7 @@ void TForm1::formCreate(const std::string& programFolder) {
     setObjectName(QStringLiteral("Form1"));
     programFolder_ = QString::fromStdString(programFolder);
     book_->folder = folder;
+    recovery_ = std::make_unique<RecoveryScheduler>(*book_);
     setFixedWidth(kWindowWidth);
 
     if (auto ini = IniFile::load(iniFileName(book_->folder)))
@@ -88,6 +94,11 @@ void TForm1::formCreate(const std::string& programFolder) {
         first->selectCell(0, 1);
         first->setFocus();
     }
+    // Every change from here on reaches the recovery copy: cells and memos,
+    // the options and bank names ticked or typed, and (commandRan) commands.
+    connect(this, &TForm1::bookChanged, recovery_.get(), &RecoveryScheduler::bookChanged);
+    connect(bindings_, &BookBindings::edited, recovery_.get(), &RecoveryScheduler::bookChanged);
+    recovery_->resume();
     if (splash) splash->release();
 }
 
@@ -237,6 +248,7 @@ void TForm1::connectMenus() {
     onTrigger(menu_.mnuOpenPref, mnuOpenPrefClick);
     onTrigger(menu_.mnuSaveAsPref, mnuSaveAsPrefClick);
     connect(menu_.mnuExit, &QAction::triggered, this, [this] { mnuExitClick(); });
+    connect(menu_.mnuRestoreBackup, &QAction::triggered, this, [this] { mnuRestoreBackupClick(); });
 
     connect(menu_.Edit1, &QMenu::aboutToShow, this, [this] { Edit1Click(); });
     // The shortcuts stay live while the menu is closed; each command checks
@@ -296,6 +308,7 @@ void TForm1::runCommand(const std::function<void(Book&)>& command) {
     command(*book_);
     refreshFromBook();
     emit bookChanged();
+    recovery_->commandRan();
 }
 
 void TForm1::refreshFromBook() {
@@ -451,17 +464,54 @@ WindowSizes TForm1::currentSizes() const {
 
 void TForm1::saveEverything() {
     if (closed_) return;
+    recovery_->pause();
     runCommand([this](Book& book) { kakeibo::saveAllFiles(book, currentSizes()); });
+    recovery_->resume();
+}
+
+void TForm1::closeForcedByDesktop() {
+    closeForced_ = true;
+    close();
+    closeForced_ = false;
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (!closed_) {
-        // Whatever is being typed goes in before the files are written.
-        runCommand([](Book&) {});
-        closed_ = true;
-        kakeibo::formClose(*book_, currentSizes());
+    if (closed_) {
+        event->accept();
+        return;
     }
+    // Whatever is being typed goes in before the files are written, and no
+    // recovery copy is written while the close writes the files.
+    runCommand([](Book&) {});
+    recovery_->pause();
+    const CloseKind kind = closeForced_ ? CloseKind::ForcedByDesktop : CloseKind::ByPerson;
+    if (kakeibo::formCloseRequested(*book_, currentSizes(), kind) == CloseResult::KeptOpen) {
+        // The person frees room or saves elsewhere, then closes again.
+        refreshFromBook();
+        recovery_->resume();
+        event->ignore();
+        return;
+    }
+    closed_ = true;
     event->accept();
+}
+
+void TForm1::mnuRestoreBackupClick() {
+    if (closed_) return;
+    std::optional<std::string> chosen;
+    if (chooseBackup) {
+        chosen = chooseBackup();
+    } else {
+        const std::vector<GenerationSummary> generations = summarizeGenerations(book_->folder);
+        if (generations.empty()) {
+            msgNoBackups(book_->ui());
+            return;
+        }
+        BackupListDialog dialog(generations, this);
+        if (dialog.exec() == QDialog::Accepted) chosen = dialog.chosenPath();
+    }
+    if (!chosen) return;
+    runCommand([path = *chosen](Book& book) { restoreGeneration(book, path); });
 }
 
 }  // namespace kakeibo::shell

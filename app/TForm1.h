@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,7 @@ namespace kakeibo::shell {
 class BookBindings;
 class QtUiPort;
 class SearchWindow;
+class RecoveryScheduler;
 class SheetEditAids;
 class SheetView;
 class SplashBox;
@@ -67,6 +69,16 @@ public:
     // Writes every file as the close does and goes on (the session
     // manager's request at logout).
     void saveEverything();
+    // Closes the window as an ending the desktop forces (a termination
+    // signal): the book goes into the recovery copy first, nothing is asked.
+    void closeForcedByDesktop();
+
+    // When the recovery copy is written.
+    RecoveryScheduler& recoveryScheduler() { return *recovery_; }
+    // The backup generations' list, and the restore of the one chosen.
+    void mnuRestoreBackupClick();
+    // Shows the backup list, unset: the list's own dialog (tests answer it).
+    std::function<std::optional<std::string>()> chooseBackup;
 
     // Builds the pages other than the daily page, which the window makes
     // only after its first paint (or when one of them is needed first).
@@ -120,12 +132,15 @@ private:
 
     std::unique_ptr<QtUiPort> ownUi_;
     std::unique_ptr<Book> book_;
+    // Goes before the book: it listens to the book's recovery writer.
+    std::unique_ptr<RecoveryScheduler> recovery_;
     BookBindings* bindings_ = nullptr;
     SheetEditAids* editAids_ = nullptr;
     std::unique_ptr<PageContext> context_;
     StartupReport report_;
     QString programFolder_;
     bool closed_ = false;
+    bool closeForced_ = false;
     bool hiddenPagesBuilt_ = false;
 
     QTabWidget* pageTop_ = nullptr;

@@ -65,10 +65,13 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    // Listening before the window exists: a termination signal during the
+    // start-up's boxes closes them, then the window.
+    kakeibo::shell::GracefulQuit quit;
     // Its creation runs the book's start-up (splash, files, today's card).
     kakeibo::shell::TForm1 form(folder);
     kakeibo::shell::ToolWindows tools(form);
-    kakeibo::shell::GracefulQuit quit(form, [&form] { form.saveEverything(); });
+    quit.setMainWindow(form, [&form] { form.saveEverything(); }, [&form] { form.closeForcedByDesktop(); });
     form.show();
     return app.exec();
 }

@@ -4,6 +4,7 @@
 #include "CommandModule.h"
 
 #include <CLI/CLI.hpp>
+#include <filesystem>
 #include <ostream>
 
 #include "JsonOutput.h"
@@ -16,7 +17,10 @@
 #include "book/MonthSummary.h"
 #include "book/Stores.h"
 #include "book/TextExports.h"
+#include "book/RecoveryAtStart.h"
 #include "book/WeekYearSummary.h"
+#include "messages/SafetyMessages.h"
+#include "safety/RecoveryFile.h"
 #include "storage/FileNames.h"
 #include "storage/FolderLock.h"
 
@@ -28,8 +32,12 @@ const char* kHelpFooter = R"(
 Every command but dump runs the book's start-up first (files read, settings
 applied, today's card shown, automatic debits when they are switched on) and
 its shutdown last (all four files written, the previous data file kept as
-".bak"), so its effect on the files is what the window program would leave.
-The window settings file is written back with the values it held.
+".bak" and in backup/), so its effect on the files is what the window program
+would leave. The window settings file is written back with the values it held.
+A data file that another program changed meanwhile is never overwritten: the
+book goes beside it as Mirab050.conflict-YYYYMMDD-HHMMSS.mrb. While a recovery
+copy of a program that did not close waits in the folder, every command but
+dump and backups refuses to start unless --yes restores it.
 
 Message boxes are written to standard error, one line each:
   KIND: TEXT      KIND is error, warning, information or confirmation;
@@ -176,6 +184,12 @@ int runOnStartedBook(const Options& options, std::ostream& out, std::ostream& er
         err << messageLine(Message{alreadyRunningMessage(), MsgKind::Error}) << '\n';
         return 1;
     }
+    // The window program asks the person; a script must not answer for
+    // them, so only --yes restores.
+    if (recoveryCopyWaiting(folder) && !options.yes) {
+        err << messageLine(Message{recoveryWaitingText(recoveryFileName(folder)), MsgKind::Error}) << '\n';
+        return 1;
+    }
 
     Book book(ui);
     book.folder = folder;
@@ -289,6 +303,10 @@ std::optional<Options> parseArguments(int argc, char** argv, std::ostream& out, 
     }
 
     for (const auto* sub : app.get_subcommands()) o.command = sub->get_name();
+    // A folder that is not there would start an empty book in its place.
+    if (!o.folder.empty() && !std::filesystem::is_directory(o.folder)) {
+        return usageError("--dir needs an existing folder: " + o.folder);
+    }
     if (!today.empty()) {
         o.today = isoToDate(today);
         if (!o.today) return usageError("--today needs YYYY-MM-DD: " + today);

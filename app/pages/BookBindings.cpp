@@ -45,6 +45,7 @@ void BookBindings::memoEdited(const MemoBinding& memo) {
     if (now == book_.*memo.text) return;
     if (acceptText(now, kLongTextMaxBytes)) {
         book_.*memo.text = now;
+        emit edited();
         return;
     }
     // Take the refused edit back; undo keeps the editor's history when the
@@ -79,6 +80,7 @@ void BookBindings::addRadio(QAbstractButton* button, bool Book::*flag) {
         if (refreshing_) return;
         book_.*flag = on;
         emit optionChanged();
+        emit edited();
     });
 }
 
@@ -90,6 +92,7 @@ void BookBindings::addBankName(QLineEdit* edit, int account) {
         const std::string now = text.toStdString();
         if (acceptText(now, kShortTextMaxBytes)) {
             kept = now;
+            emit edited();
             return;
         }
         const int caret = edit->cursorPosition();

@@ -48,6 +48,8 @@ public:
 signals:
     // An option was ticked (after the book took it).
     void optionChanged();
+    // Something the person typed or ticked went into the book.
+    void edited();
 
 private:
     struct PanelBinding { QLabel* label; std::string Book::*text; };

@@ -34,6 +34,8 @@ MainMenu buildMainMenu(QMenuBar* bar, QWidget* window) {
                            QKeySequence("Ctrl+Alt+S"));
     m.File1->addSeparator();
     m.mnuExit = item(m.File1, "mnuExit", QStringLiteral("終了(&X)"));
+    m.File1->addSeparator();
+    m.mnuRestoreBackup = item(m.File1, "mnuRestoreBackup", QStringLiteral("バックアップから復元…"));
 
     m.Edit1 = menu(bar, "Edit1", QStringLiteral("編集(&E)"));
     m.mnuUndo = item(m.Edit1, "mnuUndo", QStringLiteral("元に戻す(&U)"), QKeySequence("Ctrl+Z"));

@@ -17,6 +17,8 @@ struct MainMenu {
     QAction* mnuOpenPref = nullptr;
     QAction* mnuSaveAsPref = nullptr;
     QAction* mnuExit = nullptr;
+    // Beyond the original items: the backup generations.
+    QAction* mnuRestoreBackup = nullptr;
 
     QMenu* Edit1 = nullptr;
     QAction* mnuUndo = nullptr;

@@ -111,6 +111,11 @@ MsgResult msgWorkKeptInRecovery(UiPort& ui) {
                 MsgKind::Information, 200, 200);
 }
 
+std::string recoveryWaitingText(const std::string& path) {
+    return "前回、みらぶの家計簿が正しく終了しなかったため、保存されていない入力が復旧用のコピー " + path +
+           " に残っています。ウィンドウのプログラムを起動して復元するか、--yes を付けて復元してください。";
+}
+
 MsgResult msgGenerationFailed(UiPort& ui, const std::string& generationName) {
     return show(ui,
                 lines({"バックアップ " + generationName + " を書き込めませんでした。",

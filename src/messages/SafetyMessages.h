@@ -41,6 +41,10 @@ MsgResult msgEndAfterFailedClose(UiPort& ui, bool recoveryKept);
 // the recovery copy.
 MsgResult msgWorkKeptInRecovery(UiPort& ui);
 
+// What the command-line tool says when it will not start over a recovery
+// copy that waits at path (it would otherwise decide for the person).
+std::string recoveryWaitingText(const std::string& path);
+
 // A backup generation could not be written (the close goes on).
 MsgResult msgGenerationFailed(UiPort& ui, const std::string& generationName);
 // Restoring a backup: the day ("2026/12/08") and what it holds.
