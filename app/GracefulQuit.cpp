@@ -39,7 +39,17 @@ extern "C" void onTerminationSignal(int) {
 
 GracefulQuit::GracefulQuit(QWidget& mainWindow, std::function<void()> saveAll, std::function<void()> endForced,
                            QObject* parent)
-    : QObject(parent), mainWindow_(&mainWindow), saveAll_(std::move(saveAll)), endForced_(std::move(endForced)) {
+    : GracefulQuit(parent) {
+    setMainWindow(mainWindow, std::move(saveAll), std::move(endForced));
+}
+
+void GracefulQuit::setMainWindow(QWidget& mainWindow, std::function<void()> saveAll, std::function<void()> endForced) {
+    mainWindow_ = &mainWindow;
+    saveAll_ = std::move(saveAll);
+    endForced_ = std::move(endForced);
+}
+
+GracefulQuit::GracefulQuit(QObject* parent) : QObject(parent) {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) == 0) {
         notifier_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
         connect(notifier_, &QSocketNotifier::activated, this, &GracefulQuit::onSignal);
@@ -70,7 +80,6 @@ void GracefulQuit::onSignal() {
 }
 
 void GracefulQuit::closeMainWindow() {
-    if (!mainWindow_) return;
     QWidget* box = QApplication::activePopupWidget();
     if (!box) box = QApplication::activeModalWidget();
     if (box && box != mainWindow_ && boxesClosed_ < kMostBoxesClosed) {
@@ -81,6 +90,11 @@ void GracefulQuit::closeMainWindow() {
             box->close();
         // The box's caller runs on when its loop ends; the window closes after.
         QTimer::singleShot(0, this, &GracefulQuit::closeMainWindow);
+        return;
+    }
+    if (!mainWindow_) {
+        // Still starting: close the boxes it shows until the window is there.
+        QTimer::singleShot(50, this, &GracefulQuit::closeMainWindow);
         return;
     }
     if (endForced_) {

@@ -21,14 +21,20 @@ namespace kakeibo::shell {
 class GracefulQuit : public QObject {
     Q_OBJECT
 public:
-    // saveAll writes every file and keeps the book open (the session may
-    // go on after all). endForced ends the main window as an ending the
-    // desktop forces (nothing is asked); unset, the window is closed.
+    // Listens from now on; the main window comes with setMainWindow. A
+    // signal before it (during the start-up's boxes) closes those boxes
+    // and the window once it is there.
+    explicit GracefulQuit(QObject* parent = nullptr);
     GracefulQuit(QWidget& mainWindow, std::function<void()> saveAll, std::function<void()> endForced = {},
                  QObject* parent = nullptr);
     ~GracefulQuit() override;
     GracefulQuit(const GracefulQuit&) = delete;
     GracefulQuit& operator=(const GracefulQuit&) = delete;
+
+    // saveAll writes every file and keeps the book open (the session may
+    // go on after all). endForced ends the main window as an ending the
+    // desktop forces (nothing is asked); unset, the window is closed.
+    void setMainWindow(QWidget& mainWindow, std::function<void()> saveAll, std::function<void()> endForced = {});
 
     // Closes the open boxes, then the main window.
     void closeMainWindow();
