@@ -1,5 +1,6 @@
 #!/bin/sh
-# Pictures of every page and sub-page of the main window over a small
+# Pictures of every page and sub-page of the main window, its dialogs and
+# the boxes of the recovery copy, the backups and a failed close, over a small
 # sample book, and of the search window over a generated 20-year book,
 # taken on the offscreen platform (no display needed).
 #   scripts/screenshots.sh [build folder] [picture folder]

@@ -79,7 +79,7 @@ BackupListDialog::BackupListDialog(std::vector<GenerationSummary> generations, Q
         }
     }
     followSelection();
-    resize(420, 360);
+    resize(470, 360);
     if (mainWindow) move(mainWindow->frameGeometry().topLeft() + kOffset);
 }
 

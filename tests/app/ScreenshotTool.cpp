@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QTabWidget>
 #include <QTest>
 
@@ -12,7 +14,9 @@
 #include <QPushButton>
 #include <QApplication>
 
+#include "app/QtUiPort.h"
 #include "app/SheetView.h"
+#include "app/safety/BackupListDialog.h"
 #include "app/TForm1.h"
 #include "app/search/SearchWindow.h"
 #include "app/editing/CategoryComboBox.h"
@@ -32,6 +36,7 @@
 #include "book/WeekYearSummary.h"
 #include "PrintDialogTestPages.h"
 #include "support/EntryLines.h"
+#include "messages/SafetyMessages.h"
 #include "support/ScriptedUi.h"
 #ifdef KAKEIBO_BOOK_GENERATOR
 #include "generator/BookGenerator.h"
@@ -244,6 +249,45 @@ private slots:
         QVERIFY(search->grab().save(folder + "/31-SearchUnreadableDate.png"));
         form.close();
 #endif
+    void grabTheSafetyBoxes() {
+        const QString folder = qEnvironmentVariable("KAKEIBO_SCREENSHOTS");
+        if (folder.isEmpty()) QSKIP("no folder for the pictures (KAKEIBO_SCREENSHOTS)");
+        QDir().mkpath(folder);
+        SampleWindow sample;
+        TForm1& form = sample.form;
+        kakeibo::shell::QtUiPort boxes(&form);
+        // Each box as the person sees it over the window, then closed.
+        auto shootBox = [&](const char* name, const std::function<void()>& show) {
+            bool shot = false;
+            QTimer::singleShot(100, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    shot = box->grab().save(folder + "/" + name + ".png");
+                    box->reject();
+                }
+            });
+            show();
+            QVERIFY2(shot, name);
+        };
+        const std::string kept = sample.dir.path() + "Mirab050.recovery-20261208-213000.mrb";
+        shootBox("40-RestoreQuestion", [&] { msgAskRestoreRecovery(boxes, "2026/12/08 21:30", kept); });
+        shootBox("41-RecoveryPutAside", [&] { msgRecoveryPutAside(boxes, kept); });
+        shootBox("42-ChangedElsewhere", [&] {
+            msgDataFileChangedElsewhere(boxes, sample.dir.path() + "Mirab050.mrb",
+                                        sample.dir.path() + "Mirab050.conflict-20261208-213000.mrb");
+        });
+        shootBox("43-FailedClose", [&] { msgEndAfterFailedClose(boxes, true); });
+        shootBox("44-FailedCloseNoCopy", [&] { msgEndAfterFailedClose(boxes, false); });
+
+        std::vector<GenerationSummary> generations;
+        for (int day : {8, 7, 5, 1}) {
+            generations.push_back({*makeDate(2026, 12, day), "", true, 340 + day, *makeDate(2026, 12, day)});
+        }
+        generations.push_back({*makeDate(2026, 11, 30), "", false, 0, std::nullopt});
+        generations.push_back({*makeDate(2026, 10, 31), "", true, 310, *makeDate(2026, 10, 31)});
+        kakeibo::shell::BackupListDialog list(generations, &form);
+        list.show();
+        QTest::qWait(30);
+        QVERIFY(list.grab().save(folder + "/45-BackupList.png"));
     }
 };
 
