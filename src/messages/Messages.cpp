@@ -10,13 +10,7 @@ namespace {
 constexpr const char* kCrLf = "\r\n";
 
 MsgResult show(UiPort& ui, std::string text, MsgKind kind, MsgButtons buttons, int dx, int dy) {
-    Message message;
-    message.text = std::move(text);
-    message.kind = kind;
-    message.buttons = buttons;
-    message.dx = dx;
-    message.dy = dy;
-    return ui.showMessage(message);
+    return showMessageBox(ui, std::move(text), kind, buttons, dx, dy);
 }
 
 MsgResult showError(UiPort& ui, std::string text, int dx, int dy) {
@@ -49,6 +43,18 @@ std::string versionNumberText(int version) {
 }
 
 }  // namespace
+
+MsgResult showMessageBox(UiPort& ui, std::string text, MsgKind kind, MsgButtons buttons, int dx, int dy,
+                         bool cancelIsDefault) {
+    Message message;
+    message.text = std::move(text);
+    message.kind = kind;
+    message.buttons = buttons;
+    message.dx = dx;
+    message.dy = dy;
+    message.cancelIsDefault = cancelIsDefault;
+    return ui.showMessage(message);
+}
 
 MsgResult msgDateError(UiPort& ui) {
     return showError(ui, "日付が正しく処理されませんでした", 220, 250);

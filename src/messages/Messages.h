@@ -12,6 +12,11 @@ namespace kakeibo {
 // gives it from the project's version.
 inline constexpr const char* kVersionText = KAKEIBO_VERSION;
 
+// A box of the program's style: the text, its kind and buttons, its place
+// from the main window's corner. Every message routine shows through this.
+MsgResult showMessageBox(UiPort& ui, std::string text, MsgKind kind, MsgButtons buttons, int dx, int dy,
+                         bool cancelIsDefault = false);
+
 MsgResult msgDateError(UiPort& ui);
 MsgResult msgCannotOpen(UiPort& ui);
 MsgResult msgWrongExt(UiPort& ui);

@@ -1,21 +1,16 @@
 #include "messages/SafetyMessages.h"
 
+#include "messages/Messages.h"
+
 namespace kakeibo {
 
 namespace {
 
 constexpr const char* kCrLf = "\r\n";
 
-MsgResult show(UiPort& ui, std::string text, MsgKind kind, int dx, int dy,
-               MsgButtons buttons = MsgButtons::Ok, bool cancelIsDefault = false) {
-    Message message;
-    message.text = std::move(text);
-    message.kind = kind;
-    message.buttons = buttons;
-    message.dx = dx;
-    message.dy = dy;
-    message.cancelIsDefault = cancelIsDefault;
-    return ui.showMessage(message);
+MsgResult show(UiPort& ui, std::string text, MsgKind kind, int dx, int dy, MsgButtons buttons = MsgButtons::Ok,
+               bool cancelIsDefault = false) {
+    return showMessageBox(ui, std::move(text), kind, buttons, dx, dy, cancelIsDefault);
 }
 
 std::string lines(std::initializer_list<std::string> parts) {

@@ -24,6 +24,10 @@ const Message* lastQuestion(const ScriptedUi& ui) {
     return found;
 }
 
+// A folder where the month file should be: that one file cannot be
+// written, everything else can.
+void blockTheMonthFile(const TempDir& dir) { ASSERT_EQ(::mkdir(dir.file("Mirab050.mmm").c_str(), 0700), 0); }
+
 std::optional<DataImage> bookInRecoveryCopy(const TempDir& dir) {
     const auto bytes = dir.read("Mirab050.recovery.mrb");
     if (!bytes) return std::nullopt;
@@ -76,8 +80,7 @@ TEST(CloseFailure, EndingAfterAFailureKeepsTheBookInTheRecoveryCopy) {
     TempDir dir;
     BookSession s(dir);
     s.type(1, "昼食", "800");
-    // A folder where the month file should be: that one file cannot be written.
-    ASSERT_EQ(::mkdir(dir.file("Mirab050.mmm").c_str(), 0700), 0);
+    blockTheMonthFile(dir);
     s.ui.clear();
     EXPECT_EQ(s.closeAsked(), CloseResult::Closed);  // the default answer: end
     const Message* question = lastQuestion(s.ui);
@@ -92,7 +95,7 @@ TEST(CloseFailure, AnEndingForcedByTheDesktopNeverAsksAndKeepsTheCopyFirst) {
     TempDir dir;
     BookSession s(dir);
     s.type(1, "昼食", "800");
-    ASSERT_EQ(::mkdir(dir.file("Mirab050.mmm").c_str(), 0700), 0);
+    blockTheMonthFile(dir);
     s.ui.clear();
     EXPECT_EQ(s.closeAsked(CloseKind::ForcedByDesktop), CloseResult::Closed);
     EXPECT_FALSE(lastQuestion(s.ui));
@@ -110,7 +113,7 @@ TEST(CloseFailure, AnEndingForcedByTheDesktopNeverAsksAndKeepsTheCopyFirst) {
 TEST(CloseFailure, TheCommandLineCloseSaysWhereTheBookIs) {
     TempDir dir;
     BookSession s(dir);
-    ASSERT_EQ(::mkdir(dir.file("Mirab050.mmm").c_str(), 0700), 0);
+    blockTheMonthFile(dir);
     s.ui.clear();
     EXPECT_FALSE(s.close());
     EXPECT_NE(s.ui.texts().back().find("復旧用のコピー"), std::string::npos) << s.ui.transcript();

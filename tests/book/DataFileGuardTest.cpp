@@ -5,7 +5,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include <filesystem>
 
 #include "BookSession.h"
 #include "book/FileCommands.h"
@@ -24,15 +23,6 @@ std::string anotherComputersBook() {
     card.spendList.push_back({"本", "雑費", 1500});
     other.cards.push_back(card);
     return encodeDataFile(other);
-}
-
-std::vector<std::string> conflictCopies(const TempDir& dir) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
-        const std::string name = entry.path().filename().string();
-        if (name.rfind("Mirab050.conflict-", 0) == 0) names.push_back(name);
-    }
-    return names;
 }
 
 // The book of a conflict copy, as the data file reader sees it.
@@ -60,8 +50,8 @@ TEST(DataFileGuard, TheCloseWritesBesideAFileChangedSinceTheStart) {
 
     EXPECT_TRUE(s.close());  // the book is on disk, beside the other one
     EXPECT_EQ(dir.read("Mirab050.mrb"), other);
-    ASSERT_EQ(conflictCopies(dir).size(), 1u);
-    const std::string copy = conflictCopies(dir)[0];
+    ASSERT_EQ(dir.namesStartingWith("Mirab050.conflict-").size(), 1u);
+    const std::string copy = dir.namesStartingWith("Mirab050.conflict-")[0];
     EXPECT_EQ(copy.size(), std::string("Mirab050.conflict-YYYYMMDD-HHMMSS.mrb").size());
     const DataImage mine = bookIn(dir, copy);
     ASSERT_EQ(mine.cards.size(), 1u);
@@ -85,14 +75,14 @@ TEST(DataFileGuard, TheSaveCommandsWriteBesideItTooAndKeepTheBookInMemory) {
 
     mnuSaveDataClick(s.book);
     EXPECT_EQ(dir.read("Mirab050.mrb"), other);
-    EXPECT_EQ(conflictCopies(dir).size(), 1u);
+    EXPECT_EQ(dir.namesStartingWith("Mirab050.conflict-").size(), 1u);
     EXPECT_EQ(s.book.GridShishutu.cell(0, 2), "昼食");  // not replaced by the other file
 
     // Under the standard name through another path: the same file.
     s.ui.pushSaveFileName(dir.path() + "./Mirab050.mrb");
     mnuSaveAsDataClick(s.book);
     EXPECT_EQ(dir.read("Mirab050.mrb"), other);
-    EXPECT_GE(conflictCopies(dir).size(), 1u);
+    EXPECT_GE(dir.namesStartingWith("Mirab050.conflict-").size(), 1u);
 
     // Opening the other file makes it the book; saving then writes over it.
     openByExt(s.book, dataFileName(dir.path()), FileKind::Data);
@@ -113,7 +103,7 @@ TEST(DataFileGuard, OnlyOtherBytesAreAChange) {
     struct timespec times[2] = {{1000, 0}, {1000, 0}};
     ASSERT_EQ(::utimensat(AT_FDCWD, dir.file("Mirab050.mrb").c_str(), times, 0), 0);
     ASSERT_TRUE(s.close());
-    EXPECT_TRUE(conflictCopies(dir).empty());
+    EXPECT_TRUE(dir.namesStartingWith("Mirab050.conflict-").empty());
     EXPECT_EQ(dir.read("Mirab050.bak"), same);
 
     // The book's own saves are no change either, at the next save or close.
@@ -121,7 +111,7 @@ TEST(DataFileGuard, OnlyOtherBytesAreAChange) {
     mnuSaveDataClick(again.book);
     again.type(2, "昼食", "800");
     ASSERT_TRUE(again.close());
-    EXPECT_TRUE(conflictCopies(dir).empty());
+    EXPECT_TRUE(dir.namesStartingWith("Mirab050.conflict-").empty());
 }
 
 TEST(DataFileGuard, AFileThatAppearedAfterAFirstStartIsNotOverwritten) {
@@ -131,7 +121,7 @@ TEST(DataFileGuard, AFileThatAppearedAfterAFirstStartIsNotOverwritten) {
     dir.write("Mirab050.mrb", other);
     ASSERT_TRUE(s.close());
     EXPECT_EQ(dir.read("Mirab050.mrb"), other);
-    EXPECT_EQ(conflictCopies(dir).size(), 1u);
+    EXPECT_EQ(dir.namesStartingWith("Mirab050.conflict-").size(), 1u);
 }
 
 TEST(DataFileGuard, AFileRemovedMeanwhileIsWrittenAgain) {
@@ -140,7 +130,7 @@ TEST(DataFileGuard, AFileRemovedMeanwhileIsWrittenAgain) {
     BookSession s(dir);
     ASSERT_EQ(::unlink(dir.file("Mirab050.mrb").c_str()), 0);
     ASSERT_TRUE(s.close());
-    EXPECT_TRUE(conflictCopies(dir).empty());
+    EXPECT_TRUE(dir.namesStartingWith("Mirab050.conflict-").empty());
     EXPECT_EQ(bookIn(dir, "Mirab050.mrb").cards.at(0).spendList.at(0).item, "朝食");
 }
 

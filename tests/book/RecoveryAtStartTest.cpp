@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 
 #include "BookSession.h"
 #include "book/FileCommands.h"
@@ -40,15 +39,6 @@ bool askedToRestore(const ScriptedUi& ui) {
     return false;
 }
 
-std::vector<std::string> keptCopies(const TempDir& dir) {
-    std::vector<std::string> kept;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
-        const std::string name = entry.path().filename().string();
-        if (name.rfind("Mirab050.recovery-", 0) == 0) kept.push_back(name);
-    }
-    return kept;
-}
-
 TEST(RecoveryAtStart, TheDefaultAnswerRestoresAndKeepsTheReplacedFileAsAGeneration) {
     TempDir dir;
     crashAfterChanges(dir);
@@ -64,7 +54,7 @@ TEST(RecoveryAtStart, TheDefaultAnswerRestoresAndKeepsTheReplacedFileAsAGenerati
     const std::vector<Generation> generations = listGenerations(dir.path());
     ASSERT_EQ(generations.size(), 1u);
     EXPECT_EQ(readWholeFile(generations[0].path), replaced);
-    EXPECT_TRUE(keptCopies(dir).empty());
+    EXPECT_TRUE(dir.namesStartingWith("Mirab050.recovery-").empty());
 }
 
 TEST(RecoveryAtStart, DecliningStartsFromTheFilesAndKeepsACopyTheOpenCommandReads) {
@@ -77,16 +67,16 @@ TEST(RecoveryAtStart, DecliningStartsFromTheFilesAndKeepsACopyTheOpenCommandRead
     EXPECT_EQ(next.report.recovery.outcome, RecoveryOutcome::KeptAside);
     EXPECT_EQ(next.book.GridShishutu.cell(0, 2), "");
     EXPECT_EQ(dir.read("Mirab050.mrb"), dataFile);
-    ASSERT_EQ(keptCopies(dir).size(), 1u);
-    EXPECT_EQ(next.report.recovery.keptName, dir.file(keptCopies(dir)[0]));
-    EXPECT_NE(next.ui.texts().back().find(keptCopies(dir)[0]), std::string::npos) << next.ui.transcript();
+    ASSERT_EQ(dir.namesStartingWith("Mirab050.recovery-").size(), 1u);
+    EXPECT_EQ(next.report.recovery.keptName, dir.file(dir.namesStartingWith("Mirab050.recovery-")[0]));
+    EXPECT_NE(next.ui.texts().back().find(dir.namesStartingWith("Mirab050.recovery-")[0]), std::string::npos) << next.ui.transcript();
     EXPECT_FALSE(dir.exists("Mirab050.recovery.mrb"));
 
     openByExt(next.book, next.report.recovery.keptName, FileKind::Data);
     EXPECT_EQ(next.book.GridShishutu.cell(0, 2), "昼食");
     // The close writes the standard files and leaves the kept copy alone.
     ASSERT_TRUE(next.close());
-    EXPECT_EQ(keptCopies(dir).size(), 1u);
+    EXPECT_EQ(dir.namesStartingWith("Mirab050.recovery-").size(), 1u);
 }
 
 TEST(RecoveryAtStart, ADataFileWrittenSinceTheCopyIsNeverOverwrittenByIt) {
@@ -100,7 +90,7 @@ TEST(RecoveryAtStart, ADataFileWrittenSinceTheCopyIsNeverOverwrittenByIt) {
     EXPECT_EQ(next.report.recovery.outcome, RecoveryOutcome::KeptAside);
     EXPECT_EQ(next.book.MemoOboe, "another computer's book");
     ASSERT_EQ(next.ui.messages().at(0).kind, MsgKind::Warning);
-    EXPECT_EQ(keptCopies(dir).size(), 1u);
+    EXPECT_EQ(dir.namesStartingWith("Mirab050.recovery-").size(), 1u);
 }
 
 TEST(RecoveryAtStart, ACopyTheFilesHoldAlreadyIsRemovedWithoutAQuestion) {
@@ -132,8 +122,8 @@ TEST(RecoveryAtStart, ABrokenCopyIsKeptAndTheStartGoesOn) {
     BookSession next(dir);
     EXPECT_EQ(next.report.recovery.outcome, RecoveryOutcome::KeptAside);
     EXPECT_EQ(next.book.GridShishutu.cell(0, 1), "朝食");
-    ASSERT_EQ(keptCopies(dir).size(), 1u);
-    EXPECT_EQ(dir.read(keptCopies(dir)[0]), copy);
+    ASSERT_EQ(dir.namesStartingWith("Mirab050.recovery-").size(), 1u);
+    EXPECT_EQ(dir.read(dir.namesStartingWith("Mirab050.recovery-")[0]), copy);
 }
 
 TEST(RecoveryAtStart, ARestoreThatCannotWriteKeepsTheCopyAndTheDataFile) {
@@ -147,14 +137,14 @@ TEST(RecoveryAtStart, ARestoreThatCannotWriteKeepsTheCopyAndTheDataFile) {
     EXPECT_TRUE(askedToRestore(next.ui));
     EXPECT_EQ(next.report.recovery.outcome, RecoveryOutcome::KeptAside);
     EXPECT_EQ(dir.read("Mirab050.mrb"), dataFile);
-    ASSERT_EQ(keptCopies(dir).size(), 1u);
-    EXPECT_EQ(dir.read(keptCopies(dir)[0]), copy);
+    ASSERT_EQ(dir.namesStartingWith("Mirab050.recovery-").size(), 1u);
+    EXPECT_EQ(dir.read(dir.namesStartingWith("Mirab050.recovery-")[0]), copy);
     const std::vector<std::string> texts = next.ui.texts();
     EXPECT_NE(std::find(texts.begin(), texts.end(), "ファイル書き込みに失敗しました"), texts.end());
     // This program's own copy never goes over the one kept.
     next.type(3, "夕食", "1200");
     EXPECT_FALSE(keepRecoveryCopy(next.book));
-    EXPECT_EQ(dir.read(keptCopies(dir)[0]), copy);
+    EXPECT_EQ(dir.read(dir.namesStartingWith("Mirab050.recovery-")[0]), copy);
 }
 
 TEST(RecoveryAtStart, AWholeBookOfAKilledSaveIsKeptAndSaid) {
@@ -168,10 +158,10 @@ TEST(RecoveryAtStart, AWholeBookOfAKilledSaveIsKeptAndSaid) {
     // A writer long gone: process ids do not go this high.
     dir.write("Mirab050.mrb.new-999999999-1.tmp", encodeDataFile(unsaved));
     BookSession next(dir);
-    ASSERT_EQ(keptCopies(dir).size(), 1u);
-    EXPECT_EQ(dir.read(keptCopies(dir)[0]), encodeDataFile(unsaved));
+    ASSERT_EQ(dir.namesStartingWith("Mirab050.recovery-").size(), 1u);
+    EXPECT_EQ(dir.read(dir.namesStartingWith("Mirab050.recovery-")[0]), encodeDataFile(unsaved));
     ASSERT_FALSE(next.ui.messages().empty());
-    EXPECT_NE(next.ui.texts()[0].find(keptCopies(dir)[0]), std::string::npos);
+    EXPECT_NE(next.ui.texts()[0].find(dir.namesStartingWith("Mirab050.recovery-")[0]), std::string::npos);
 }
 
 }  // namespace

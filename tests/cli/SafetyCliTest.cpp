@@ -64,15 +64,6 @@ std::string bookSaying(const std::string& note) {
     return encodeDataFile(image);
 }
 
-std::vector<std::string> namesStartingWith(const TempDir& dir, const std::string& prefix) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
-        const std::string name = entry.path().filename().string();
-        if (name.rfind(prefix, 0) == 0) names.push_back(name);
-    }
-    return names;
-}
-
 TEST(SafetyCli, AnotherWriterBetweenStartAndCloseIsNeverOverwritten) {
     TempDir dir;
     dir.write("Mirab050.mrb", bookSaying("ours"));
@@ -97,7 +88,7 @@ TEST(SafetyCli, AnotherWriterBetweenStartAndCloseIsNeverOverwritten) {
 
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(dir.read("Mirab050.mrb"), theirs);
-    const auto copies = namesStartingWith(dir, "Mirab050.conflict-");
+    const auto copies = dir.namesStartingWith("Mirab050.conflict-");
     ASSERT_EQ(copies.size(), 1u);
     DataImage ours;
     ASSERT_EQ(decodeDataFile(*dir.read(copies[0]), ours), ReadOutcome::Ok);
@@ -145,7 +136,7 @@ TEST(SafetyCli, AFullDiskFailsWithStatusOneAndLeavesTheDataFile) {
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("error: ファイル書き込みに失敗しました"), std::string::npos) << run.err;
     EXPECT_EQ(disk.dir().read("Mirab050.mrb"), book);
-    EXPECT_TRUE(namesStartingWith(disk.dir(), "Mirab050.mrb.").empty());  // no half-written file left
+    EXPECT_TRUE(disk.dir().namesStartingWith("Mirab050.mrb.").empty());  // no half-written file left
 }
 
 TEST(SafetyCli, BackupsAreListedAndOneIsRestored) {

@@ -42,22 +42,34 @@ std::optional<std::string> copyHolds(const TempDir& dir) {
     return parts->data;
 }
 
+// A job that the writer's thread runs until the test lets it go on.
+class HeldJob {
+public:
+    // Submits it and returns once the writer runs it.
+    HeldJob(RecoveryWriter& writer, const std::string& text) {
+        writer.submit([this, text] {
+            started_ = true;
+            released_.wait();
+            return partsSaying(text);
+        });
+        while (!started_) std::this_thread::yield();
+    }
+    void release() { release_.set_value(); }
+
+private:
+    std::promise<void> release_;
+    std::shared_future<void> released_ = release_.get_future().share();
+    std::atomic<bool> started_{false};
+};
+
 TEST(RecoveryWriter, TheNewestBookWinsOverOnesStillWaiting) {
     TempDir dir;
     RecoveryWriter writer;
     writer.setPath(dir.file("Mirab050.recovery.mrb"));
-    std::promise<void> release;
-    std::shared_future<void> released = release.get_future().share();
-    std::atomic<bool> firstStarted{false};
-    writer.submit([&] {
-        firstStarted = true;
-        released.wait();
-        return partsSaying("first");
-    });
-    while (!firstStarted) std::this_thread::yield();
+    HeldJob first(writer, "first");
     writer.submit(jobSaying("second"));
     writer.submit(jobSaying("third"));
-    release.set_value();
+    first.release();
     writer.waitUntilIdle();
     EXPECT_EQ(copyHolds(dir), "third");
     EXPECT_EQ(writer.writes(), 2u);  // the second never ran
@@ -73,19 +85,11 @@ TEST(RecoveryWriter, RemovingWaitsForTheCopyInFlightSoItNeverComesBack) {
     TempDir dir;
     RecoveryWriter writer;
     writer.setPath(dir.file("Mirab050.recovery.mrb"));
-    std::promise<void> release;
-    std::shared_future<void> released = release.get_future().share();
-    std::atomic<bool> started{false};
-    writer.submit([&] {
-        started = true;
-        released.wait();
-        return partsSaying("in flight");
-    });
-    while (!started) std::this_thread::yield();
+    HeldJob inFlight(writer, "in flight");
     writer.submit(jobSaying("waiting"));
     auto removed = std::async(std::launch::async, [&] { return writer.remove(); });
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    release.set_value();
+    inFlight.release();
     EXPECT_TRUE(removed.get());
     writer.waitUntilIdle();
     EXPECT_FALSE(dir.exists("Mirab050.recovery.mrb"));

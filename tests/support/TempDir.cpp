@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -49,6 +50,17 @@ std::optional<std::string> TempDir::read(std::string_view name) const {
         return std::nullopt;
     }
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> TempDir::namesStartingWith(std::string_view prefix) const {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(path_, error)) {
+        std::string name = entry.path().filename().string();
+        if (name.starts_with(prefix)) names.push_back(std::move(name));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 bool TempDir::exists(std::string_view name) const {

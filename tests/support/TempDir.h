@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kakeibo {
 
@@ -24,6 +25,8 @@ public:
     void write(std::string_view name, std::string_view bytes) const;
     std::optional<std::string> read(std::string_view name) const;
     bool exists(std::string_view name) const;
+    // The names of the folder's entries that begin with prefix, sorted.
+    std::vector<std::string> namesStartingWith(std::string_view prefix) const;
 
 private:
     std::string path_;
