@@ -21,6 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+#ifdef KAKEIBO_WINDOW_PATH
 std::vector<std::string> bookFilesIn(const fs::path& folder) {
     std::vector<std::string> names;
     std::error_code error;
@@ -31,7 +32,6 @@ std::vector<std::string> bookFilesIn(const fs::path& folder) {
     return names;
 }
 
-#ifdef KAKEIBO_WINDOW_PATH
 // Whether process pid catches SIGTERM (its status lists the signals it catches).
 bool catchesTermination(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
