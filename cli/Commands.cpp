@@ -36,8 +36,8 @@ its shutdown last (all four files written, the previous data file kept as
 would leave. The window settings file is written back with the values it held.
 A data file that another program changed meanwhile is never overwritten: the
 book goes beside it as Mirab050.conflict-YYYYMMDD-HHMMSS.mrb. While a recovery
-copy of a program that did not close waits in the folder, every command but
-dump and backups refuses to start unless --yes restores it.
+copy of a program that did not close waits in the folder, every command that
+starts the book refuses to unless --yes restores the copy first.
 
 Message boxes are written to standard error, one line each:
   KIND: TEXT      KIND is error, warning, information or confirmation;

@@ -249,6 +249,8 @@ private slots:
         QVERIFY(search->grab().save(folder + "/31-SearchUnreadableDate.png"));
         form.close();
 #endif
+    }
+
     void grabTheSafetyBoxes() {
         const QString folder = qEnvironmentVariable("KAKEIBO_SCREENSHOTS");
         if (folder.isEmpty()) QSKIP("no folder for the pictures (KAKEIBO_SCREENSHOTS)");
