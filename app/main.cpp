@@ -2,6 +2,7 @@
 // file's name, the Japanese fonts, the program folder and its lock, then the
 // main window.
 
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -28,6 +29,11 @@ int main(int argc, char* argv[]) {
     int status = 0;
     auto arguments = kakeibo::shell::parseWindowArguments(argc, argv, std::cout, std::cerr, status);
     if (!arguments) return status;
+    // A folder that is not there would start an empty book in its place.
+    if (const std::string& dir = arguments->options.folder; !dir.empty() && !std::filesystem::is_directory(dir)) {
+        std::cerr << "kakeibo: --dir needs an existing folder: " << dir << '\n';
+        return 2;
+    }
 
     // Qt takes its own options from what the program did not know. The
     // application object keeps argc and argv, so they live as long as main.

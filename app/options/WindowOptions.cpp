@@ -39,10 +39,8 @@ void defineWindowCommandLine(CLI::App& app, WindowOptions& options) {
     app.description(kDescription);
     app.footer(kFooter);
     app.set_version_flag("--version", "kakeibo " KAKEIBO_VERSION, "print the version and exit");
-    // A folder that is not there would start an empty book in its place.
     app.add_option("--dir", options.folder, "the folder of the book's Mirab050.* files")
-        ->type_name("DIR")
-        ->check(CLI::ExistingDirectory);
+        ->type_name("DIR");
     app.allow_extras();
 }
 

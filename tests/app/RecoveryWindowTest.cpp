@@ -27,7 +27,6 @@
 #include "app/TForm1.h"
 #include "app/safety/BackupListDialog.h"
 #include "app/safety/RecoveryScheduler.h"
-#include "app/safety/WindowArguments.h"
 #include "safety/BackupGenerations.h"
 #include "safety/RecoveryFile.h"
 #include "storage/DataFile.h"
@@ -298,21 +297,6 @@ private slots:
         QCOMPARE(form->findChild<QPlainTextEdit*>("MemoOboe")->toPlainText(), QStringLiteral("先週の家計簿"));
         QVERIFY(anyQuestion(ui));
         form->close();
-    }
-
-    void theFolderComesFromDirOrTheProgramsChoice() {
-        TempDir dir;
-        using kakeibo::shell::parseWindowArguments;
-        const auto given = parseWindowArguments({"kakeibo", "--dir", QString::fromStdString(dir.path() + "./")});
-        QCOMPARE(given.folder, std::optional<std::string>(dir.path()));
-        QVERIFY(given.problem.isEmpty());
-        QCOMPARE(parseWindowArguments({"kakeibo", "--dir=" + QString::fromStdString(dir.path())}).folder,
-                 std::optional<std::string>(dir.path()));
-        QVERIFY(!parseWindowArguments({"kakeibo"}).folder);
-        QVERIFY(!parseWindowArguments({"kakeibo", "--dir"}).problem.isEmpty());
-        const auto missing = parseWindowArguments({"kakeibo", "--dir", QString::fromStdString(dir.file("typo"))});
-        QVERIFY(missing.problem.contains(QStringLiteral("見つかりません")));
-        QVERIFY(!std::filesystem::exists(dir.file("typo")));
     }
 };
 

@@ -92,6 +92,12 @@ TEST(ProgramFolder, APortableCopyKeepsItsBookAndDirNamesAnyFolder) {
     TempDir elsewhere;
     runWindowUntilItHasItsFolder(portable.file("kakeibo"), {"--dir", elsewhere.path()}, home, elsewhere.path());
     EXPECT_TRUE(elsewhere.exists("Mirab050.mrb"));
+
+    // A folder that is not there is a usage error, not a new empty book.
+    const std::string typo = elsewhere.file("typo");
+    const int raw = std::system((std::string(KAKEIBO_WINDOW_PATH) + " --dir '" + typo + "' 2>/dev/null").c_str());
+    EXPECT_EQ(WEXITSTATUS(raw), 2);
+    EXPECT_FALSE(fs::exists(typo));
 }
 #endif
 
