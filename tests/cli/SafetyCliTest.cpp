@@ -11,11 +11,10 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <thread>
 
+#include "CliRun.h"
 #include "safety/BackupGenerations.h"
 #include "safety/RecoveryFile.h"
 #include "storage/DataFile.h"
@@ -27,18 +26,8 @@
 namespace kakeibo {
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using ToolRun = test::CliRun;
+using test::slurp;
 
 // The tool on folder, its output kept in logs (outside folder, which may be full).
 ToolRun cli(const std::string& folder, const std::string& args) {
