@@ -5,8 +5,9 @@
 // only tells a person when, since a copy or a sync tool may change the time
 // of the very same bytes.
 //
-// The hash is XXH64 (seed 0): a small, standard, fast hash for noticing a
-// change, not a guard against anyone forging one.
+// The hash is XXH64 (seed 0, from libxxhash): a standard, fast hash for
+// noticing a change, not a guard against anyone forging one. Its values are
+// stored in the recovery copy, so they must never change between versions.
 
 #include <cstdint>
 #include <optional>
