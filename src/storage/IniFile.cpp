@@ -177,6 +177,17 @@ bool IniFile::save(const std::string& path, FileLayer& files) const {
     return saveFileSafely(path, toBytes(), /*makeBackup=*/false, files);
 }
 
+bool IniFile::update(const std::string& path, const std::function<void(IniFile&)>& edit, FileLayer& files) {
+    IniFile file;
+    if (files.exists(path)) {
+        std::optional<IniFile> existing = load(path, files);
+        if (!existing) return false;
+        file = std::move(*existing);
+    }
+    edit(file);
+    return file.save(path, files);
+}
+
 std::optional<IniFile::SectionSpan> IniFile::findSection(std::string_view foldedName) const {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         if (lines_[i].kind != Line::Kind::Header || lines_[i].foldedName != foldedName) {

@@ -10,6 +10,7 @@
 // The file holds CP932 bytes; names and values are UTF-8 at this interface.
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,6 +37,11 @@ public:
     // Replaces the file (crash-safe, no backup). False when writing failed;
     // the previous file is then as it was.
     bool save(const std::string& path, FileLayer& files = systemFileLayer()) const;
+    // Reads the file at path (a missing file is an empty one), lets edit
+    // change it and saves it. A file that exists but cannot be read is left
+    // alone (false), so that nothing in it is lost.
+    static bool update(const std::string& path, const std::function<void(IniFile&)>& edit,
+                       FileLayer& files = systemFileLayer());
 
     // As a profile read with an empty default: the value of the first
     // matching key of the first matching section, blanks around it and one

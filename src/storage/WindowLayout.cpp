@@ -93,16 +93,7 @@ void saveWindowLayout(IniFile& file, const WindowSizes& sizes) {
 }
 
 bool writeWindowLayoutFile(const std::string& path, const WindowSizes& sizes, FileLayer& files) {
-    IniFile file;
-    if (files.exists(path)) {
-        std::optional<IniFile> existing = IniFile::load(path, files);
-        if (!existing) {
-            return false;
-        }
-        file = std::move(*existing);
-    }
-    saveWindowLayout(file, sizes);
-    return file.save(path, files);
+    return IniFile::update(path, [&sizes](IniFile& file) { saveWindowLayout(file, sizes); }, files);
 }
 
 std::map<std::string, std::map<std::string, std::string>> allEntries(const IniFile& file) {
