@@ -1,6 +1,7 @@
 #include "CommandModule.h"
 
 #include "SearchCommand.h"
+#include "SeriesCommand.h"
 
 namespace kakeibo::cli {
 
@@ -12,6 +13,7 @@ std::vector<std::shared_ptr<CommandModule>> makeCommandModules() {
     modules.push_back(std::make_shared<SearchCommand>());
     modules.push_back(makeBackupsCommand());
     modules.push_back(makeRestoreBackupCommand());
+    modules.push_back(makeSeriesCommand());
     return modules;
 }
 

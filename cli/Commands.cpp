@@ -74,28 +74,6 @@ bool isoDateOk(const std::string& text) { return isoToDate(text).has_value(); }
 
 Date firstOf(const Ymd& ym) { return *makeDate(ym.year, ym.month, 1); }
 
-// The day sheets are the working copy of the shown card: store them before
-// another page reads the cards, as a page change does.
-void leaveDayPage(Book& book) { storeTheDay(book); }
-
-void showWeek(Book& book, Date date) {
-    leaveDayPage(book);
-    storeTheWY(book.weeks.cur(), book.GridWeekShishutsu, book.GridWeekShuNyu);
-    dispTheWY(book, 0, date);
-}
-
-void showYear(Book& book, int year) {
-    leaveDayPage(book);
-    storeTheWY(book.years.cur(), book.GridYearShishutsu, book.GridYearShuNyu);
-    dispTheWY(book, 1, *makeDate(year, 1, 1));
-}
-
-void showMonth(Book& book, const Ymd& ym) {
-    leaveDayPage(book);
-    storeTheMonth(book);
-    dispTheMonth(book, firstOf(ym));
-}
-
 Json runExport(Book& book, const std::vector<std::string>& a) {
     const std::string& what = a[0];
     if (what == "hibi") {
@@ -166,6 +144,28 @@ std::optional<Ymd> parseYearMonth(const std::string& text) {
 std::optional<int> parseYear(const std::string& text) {
     if (auto d = isoToDate(text + "-01-01"); d && text.size() == 4) return splitDate(*d).year;
     return std::nullopt;
+}
+
+// The day sheets are the working copy of the shown card: store them before
+// another page reads the cards, as a page change does.
+void leaveDayPage(Book& book) { storeTheDay(book); }
+
+void showWeek(Book& book, Date date) {
+    leaveDayPage(book);
+    storeTheWY(book.weeks.cur(), book.GridWeekShishutsu, book.GridWeekShuNyu);
+    dispTheWY(book, 0, date);
+}
+
+void showYear(Book& book, int year) {
+    leaveDayPage(book);
+    storeTheWY(book.years.cur(), book.GridYearShishutsu, book.GridYearShuNyu);
+    dispTheWY(book, 1, *makeDate(year, 1, 1));
+}
+
+void showMonth(Book& book, const Ymd& ym) {
+    leaveDayPage(book);
+    storeTheMonth(book);
+    dispTheMonth(book, firstOf(ym));
 }
 
 std::string folderOf(const Options& options) {

@@ -11,6 +11,10 @@
 
 #include "model/Dates.h"
 
+namespace kakeibo {
+class Book;
+}  // namespace kakeibo
+
 namespace kakeibo::cli {
 
 class CommandModule;
@@ -35,6 +39,13 @@ int runCommand(const Options& options, std::ostream& out, std::ostream& err);
 // returns 2 in status; on --help writes the help to out and returns 0.
 std::optional<Options> parseArguments(int argc, char** argv, std::ostream& out, std::ostream& err,
                                       int& status);
+
+// The summary pages as a person opens them, ready for their "集計": the
+// day sheets and the page's sheets stored first, then the period shown.
+void leaveDayPage(Book& book);
+void showWeek(Book& book, Date date);
+void showYear(Book& book, int year);
+void showMonth(Book& book, const Ymd& ym);
 
 // "YYYY-MM" and "YYYY" arguments.
 std::optional<Ymd> parseYearMonth(const std::string& text);
