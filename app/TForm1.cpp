@@ -17,6 +17,7 @@
 #include "app/editing/SheetEditAids.h"
 #include "app/pages/BookBindings.h"
 #include "app/pages/CreditPage.h"
+#include "app/charts/ChartWindow.h"
 #include "app/search/SearchWindow.h"
 #include "app/safety/BackupListDialog.h"
 #include "app/safety/RecoveryScheduler.h"
@@ -47,6 +48,7 @@ TForm1::~TForm1() {
     // and no page change may reach the book on the way.
     closed_ = true;
     delete search_;
+    delete charts_;
     delete takeCentralWidget();
     recovery_.reset();
 }
@@ -160,6 +162,11 @@ void TForm1::buildPages() {
         [this] { btnDentakuClick(); },
         [this](PrintKind kind) {
             if (printSummary) printSummary(kind);
+        },
+        [this](PrintKind kind) {
+            showCharts(kind == PrintKind::Week    ? ChartTab::Week
+                       : kind == PrintKind::Month ? ChartTab::Month
+                                                  : ChartTab::Year);
         }});
 
     pageTop_ = new QTabWidget(this);
@@ -279,6 +286,7 @@ void TForm1::connectMenus() {
     onTrigger(menu_.mnuSaveTextMemo, mnuSaveTextMemoClick);
 
     connect(menu_.mnuSearch, &QAction::triggered, this, [this] { mnuSearchClick(); });
+    connect(menu_.mnuGraph, &QAction::triggered, this, [this] { mnuGraphClick(); });
     connect(menu_.mnuContents, &QAction::triggered, this, [this] { mnuContentsClick(); });
     connect(menu_.mnuAbout, &QAction::triggered, this, [this] { mnuAboutClick(); });
 
@@ -354,6 +362,24 @@ void TForm1::showPage(Page page, SubPage subPage) {
         memos_.subPageMemo->setCurrentIndex(sub - first(SubPage::TabOboe));
     // A change of page runs pageTopChange through the tab's signal.
     pageTop_->setCurrentIndex(static_cast<int>(page));
+}
+
+void TForm1::showCharts(std::optional<ChartTab> tab) {
+    if (closed_) return;
+    if (!charts_) {
+        charts_ = new ChartWindow(*book_, this);
+        connect(this, &TForm1::bookChanged, charts_, &ChartWindow::bookChanged);
+    }
+    charts_->showTab(tab);
+}
+
+void TForm1::mnuGraphClick() {
+    switch (currentSubPage()) {
+    case SubPage::TabWeek: return showCharts(ChartTab::Week);
+    case SubPage::TabMonth: return showCharts(ChartTab::Month);
+    case SubPage::TabYear: return showCharts(ChartTab::Year);
+    default: return showCharts(std::nullopt);
+    }
 }
 
 void TForm1::mnuSearchClick() {

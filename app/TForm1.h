@@ -19,6 +19,7 @@
 #include "app/pages/SummaryPages.h"
 #include "book/Lifecycle.h"
 #include "book/TextExports.h"
+#include "charts/ChartWindowSettings.h"
 
 class QTabWidget;
 
@@ -26,6 +27,7 @@ namespace kakeibo::shell {
 
 class BookBindings;
 class QtUiPort;
+class ChartWindow;
 class SearchWindow;
 class RecoveryScheduler;
 class SheetEditAids;
@@ -109,6 +111,11 @@ public:
     void btnDentakuClick();
     // 編集 > 検索…: the search window, made at its first use.
     void mnuSearchClick();
+    // 出力 > グラフ… and the summary pages' "グラフ": the graph window, made
+    // at its first use, on tab (from the menu: the shown summary's, else
+    // the tab it last showed).
+    void showCharts(std::optional<ChartTab> tab);
+    void mnuGraphClick();
 
 signals:
     // Something in the book may have changed: a command ran, a cell or a
@@ -153,6 +160,7 @@ private:
     std::vector<StackedPanels*> stacks_;
     QPoint popupPoint_;
     QPointer<SearchWindow> search_;
+    QPointer<ChartWindow> charts_;
 };
 
 }  // namespace kakeibo::shell

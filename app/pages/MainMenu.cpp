@@ -55,6 +55,8 @@ MainMenu buildMainMenu(QMenuBar* bar, QWidget* window) {
     m.Output1->addSeparator();
     m.mnuSaveTextOboe = item(m.Output1, "mnuSaveTextOboe", QStringLiteral("覚え書きをテキスト形式で保存"));
     m.mnuSaveTextMemo = item(m.Output1, "mnuSaveTextMemo", QStringLiteral("メモ一覧をテキスト形式で保存"));
+    m.Output1->addSeparator();
+    m.mnuGraph = item(m.Output1, "mnuGraph", QStringLiteral("グラフ…"));
 
     m.Help2 = menu(bar, "Help2", QStringLiteral("ヘルプ(&H)"));
     m.mnuContents = item(m.Help2, "mnuContents", QStringLiteral("目次(&C)"));

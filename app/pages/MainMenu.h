@@ -34,6 +34,7 @@ struct MainMenu {
     QAction* mnuSaveTabSepYear = nullptr;
     QAction* mnuSaveTextOboe = nullptr;
     QAction* mnuSaveTextMemo = nullptr;
+    QAction* mnuGraph = nullptr;
 
     QMenu* Help2 = nullptr;
     QAction* mnuContents = nullptr;

@@ -6,8 +6,25 @@
 
 namespace kakeibo::shell {
 
+namespace {
+
+// "グラフ" goes between the header's stretch and its "電卓", so every control
+// the header held keeps its place.
+void addChartButton(PageContext& ctx, QHBoxLayout* row, PrintKind kind, QWidget* bar) {
+    const char* name = kind == PrintKind::Week ? "btnGraphWeek" : kind == PrintKind::Month ? "btnGraphMonth" : "btnGraphYear";
+    auto* chart = makeButton(name, QStringLiteral("グラフ"), QStringLiteral("この集計をグラフで見る"), bar);
+    row->addWidget(chart);
+    auto charts = ctx.chart;
+    QObject::connect(chart, &QPushButton::clicked, chart, [charts, kind] {
+        if (charts) charts(kind);
+    });
+}
+
+}  // namespace
+
 void addToolButtons(PageContext& ctx, QHBoxLayout* row, const char* dentakuName, const char* printName,
                     PrintKind kind, QWidget* bar) {
+    addChartButton(ctx, row, kind, bar);
     auto* dentaku = makeButton(dentakuName, QStringLiteral("電卓"), kHintDentaku, bar);
     auto* print = makeButton(printName, QStringLiteral("印刷"), {}, bar);
     row->addWidget(dentaku);

@@ -32,6 +32,7 @@ struct MonthSeries {
     double spendingTotal = 0;  // 支出合計
     double incomeTotal = 0;    // 収入合計
     double balance = 0;        // 収　支
+    bool operator==(const MonthSeries&) const = default;
 };
 
 MonthSeries monthSeries(const Book& book);

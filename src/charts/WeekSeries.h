@@ -22,6 +22,7 @@ struct WeekSeries {
     // False while the week on display was never summed.
     bool summed = false;
     std::array<WeekDay, 7> days;
+    bool operator==(const WeekSeries&) const = default;
 };
 
 WeekSeries weekSeries(const Book& book);

@@ -27,6 +27,7 @@ struct YearSeries {
     TwelveMonths spending{};
     TwelveMonths income{};
     std::vector<YearCategory> categories;  // named rows in sheet order
+    bool operator==(const YearSeries&) const = default;
 };
 
 YearSeries yearSeries(const Book& book);

@@ -4,6 +4,7 @@
 #include "book/SummaryFixture.h"
 #include "book/WeekYearSummary.h"
 #include "charts/WeekSeries.h"
+#include "charts/ValueRange.h"
 #include "charts/YearSeries.h"
 #include "sheets/AmountText.h"
 
@@ -86,6 +87,19 @@ TEST_F(WeekYearSeriesTest, TheYearsMonthsStackByItsLargestCategoriesUpToTheirTot
     dispTheWY(book, kYearMode, dayOf(2001, 1, 1));
     EXPECT_FALSE(yearSeries(book).summed);
     EXPECT_TRUE(yearStacks(yearSeries(book)).empty());
+}
+
+TEST(ValueRange, StacksPileTheirPositiveAndNegativePartsApart) {
+    TwelveMonths income{};
+    income[1] = 900;
+    std::vector<YearStack> stacks = {{"a", {}}, {"b", {}}};
+    stacks[0].months[0] = 500;
+    stacks[1].months[0] = 400;
+    stacks[1].months[2] = -300;
+    EXPECT_EQ(yearRange(stacks, income), (ValueRange{-300, 900}));
+    stacks[1].months[0] = 700;
+    EXPECT_EQ(yearRange(stacks, income), (ValueRange{-300, 1200}));
+    EXPECT_EQ(yearRange({}, TwelveMonths{}), (ValueRange{0, 0}));
 }
 
 }  // namespace

@@ -1,0 +1,136 @@
+#include "app/charts/MonthChartPage.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QHorizontalBarSeries>
+#include <QLabel>
+#include <QLegend>
+#include <QPieSeries>
+#include <QVBoxLayout>
+
+#include "book/Book.h"
+#include "charts/ChartTexts.h"
+#include "charts/MonthSeries.h"
+#include "charts/ValueRange.h"
+
+namespace kakeibo::shell {
+
+namespace {
+
+// Room for one category's pair of bars and its label.
+constexpr int kRowHeight = 24;
+constexpr int kBudgetChartFrame = 130;
+
+QString amountText(double amount, AmountDisplay display) {
+    return QString::fromStdString(formatAmount(amount, display));
+}
+
+void fillBudgets(QChart* chart, const std::vector<BudgetBar>& bars, const ChartColours& look, AmountDisplay display) {
+    chart->setTitle(QStringLiteral("予算と使用額（赤は予算超過）"));
+    auto* budget = new QBarSet(QStringLiteral("予算"));
+    auto* used = new QBarSet(QStringLiteral("使用額"));
+    budget->setColor(look.budget);
+    budget->setBorderColor(look.budget);
+    used->setColor(look.categories[0]);
+    used->setBorderColor(look.categories[0]);
+    used->setSelectedColor(look.overBudget);
+    QStringList names;
+    // The sheet's first row at the top: a horizontal chart starts at the bottom.
+    for (auto bar = bars.rbegin(); bar != bars.rend(); ++bar) {
+        names << QString::fromStdString(bar->label);
+        *budget << bar->budget;
+        *used << bar->used;
+        if (bar->overBudget) used->selectBar(static_cast<int>(names.size()) - 1);
+    }
+    tipOnHover(budget, names, display);
+    tipOnHover(used, names, display);
+    auto* series = new QHorizontalBarSeries;
+    series->append(budget);
+    series->append(used);
+    series->setBarWidth(0.8);
+    chart->addSeries(series);
+
+    auto* categoryAxis = new QBarCategoryAxis;
+    categoryAxis->append(names);
+    categoryAxis->setLabelsFont(chartFont(11));
+    categoryAxis->setLabelsColor(look.ink);
+    categoryAxis->setGridLineVisible(false);
+    chart->addAxis(categoryAxis, Qt::AlignLeft);
+    series->attachAxis(categoryAxis);
+    QCategoryAxis* amountAxis = makeTickAxis(look);
+    const ValueRange range = budgetRange(bars);
+    setAxisScale(amountAxis, amountScale(range.low, range.high, 4, display));
+    chart->addAxis(amountAxis, Qt::AlignBottom);
+    series->attachAxis(amountAxis);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+}
+
+void fillShares(QChart* chart, const std::vector<Share>& shares, const ChartColours& look, AmountDisplay display) {
+    chart->setTitle(shares.empty() ? QStringLiteral("支出の内訳（支出はありません）") : QStringLiteral("支出の内訳"));
+    auto* pie = new QPieSeries;
+    pie->setHoleSize(0.45);
+    pie->setPieSize(0.9);
+    std::size_t colour = 0;
+    for (const Share& share : shares) {
+        QPieSlice* slice = pie->append(QString::fromStdString(shareLabel(share, display)), share.amount);
+        const bool others = share.name == kOthersLabel && &share == &shares.back();
+        const QColor fill = others ? look.others : look.categories[colour++ % look.categories.size()];
+        slice->setColor(fill);
+        slice->setBorderColor(look.dark ? QColor(0x2E, 0x30, 0x3A) : Qt::white);
+    }
+    chart->addSeries(pie);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setFont(chartFont(11));
+}
+
+}  // namespace
+
+MonthChartPage::MonthChartPage(QWidget* parent) : ChartPage(ChartTab::Month, "pageGraphMonth", parent) {
+    totals_ = new QLabel(this);
+    totals_->setObjectName(QStringLiteral("lblGraphMonthTotals"));
+    totals_->setFont(chartFont(13));
+    chartLayout()->addWidget(totals_);
+    auto* row = new QHBoxLayout;
+    budgets_ = makeChartView("chartMonthBudget", this);
+    shares_ = makeChartView("chartMonthShares", this);
+    row->addWidget(budgets_, 3);
+    row->addWidget(shares_, 2);
+    chartLayout()->addLayout(row, 1);
+}
+
+void MonthChartPage::refresh(const Book& book) {
+    const std::string heading = chartHeading(ChartTab::Month, book);
+    const MonthSeries month = monthSeries(book);
+    if (lookChanged(book, heading) || drawn_ != month) {
+        drawn_ = month;
+        draw(book, month);
+    }
+}
+
+void MonthChartPage::draw(const Book& book, const MonthSeries& month) {
+    setHeading(chartHeading(ChartTab::Month, book));
+    if (!month.summed) {
+        showEmpty(chartEmptyText(ChartTab::Month));
+        return;
+    }
+    showCharts();
+    const AmountDisplay display = book.amountDisplay();
+    totals_->setText(QStringLiteral("収入合計　%1　　支出合計　%2　　収支　%3")
+                         .arg(amountText(month.incomeTotal, display), amountText(month.spendingTotal, display),
+                              amountText(month.balance, display)));
+    const ChartColours look = colours();
+    const std::vector<BudgetBar> bars = budgetBars(month);
+    for (QChartView* view : {budgets_, shares_}) {
+        clearChart(view->chart());
+        styleChart(view->chart(), look);
+    }
+    fillBudgets(budgets_->chart(), bars, look, display);
+    fillShares(shares_->chart(), spendingShares(month), look, display);
+    setChartMinimumHeight(static_cast<int>(bars.size()) * kRowHeight + kBudgetChartFrame);
+}
+
+}  // namespace kakeibo::shell
