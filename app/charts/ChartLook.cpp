@@ -39,7 +39,8 @@ void styleChart(QChart* chart, const ChartColours& colours) {
     chart->setTheme(colours.dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setBackgroundRoundness(0);
-    chart->setMargins(QMargins(6, 6, 6, 6));
+    // Room on the right for the label of an axis' last tick.
+    chart->setMargins(QMargins(6, 6, 28, 6));
     chart->setTitleFont(chartFont(14, true));
     chart->setTitleBrush(colours.ink);
     chart->legend()->setFont(chartFont(12));

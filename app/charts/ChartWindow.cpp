@@ -116,6 +116,10 @@ void ChartWindow::bookChanged() {
     stale_.fill(true);
     // A command tells of its change once, typing tells of every cell: the
     // charts follow once the burst is over.
+    queueRefresh();
+}
+
+void ChartWindow::queueRefresh() {
     if (isVisible() && !refreshQueued_) {
         refreshQueued_ = true;
         QTimer::singleShot(0, this, [this] {
@@ -213,9 +217,10 @@ void ChartWindow::hideEvent(QHideEvent* event) {
 void ChartWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     // A change of the desktop's theme: every chart takes its new colours.
+    // The pages take the new palette after this window is told of it.
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
         stale_.fill(true);
-        if (isVisible()) refreshShown();
+        queueRefresh();
     }
 }
 

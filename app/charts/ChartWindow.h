@@ -60,6 +60,7 @@ protected:
 
 private:
     void refreshShown();
+    void queueRefresh();
     void updateButtons();
     void place();
 

@@ -78,6 +78,9 @@ HistoryChartPage::HistoryChartPage(QWidget* parent) : ChartPage(ChartTab::Histor
     amounts_ = makeTickAxis(colours());
     chart->addAxis(dates_, Qt::AlignBottom);
     chart->addAxis(amounts_, Qt::AlignLeft);
+    // The household total first: drawn beneath the rest, and first in the
+    // legend as the figure the household goes by.
+    lineOf(static_cast<std::size_t>(BalanceLine::Household), 0);
     for (std::size_t k = 0; k < lines_.size(); ++k) lineOf(k, 0);
     applyLook();
 
@@ -137,6 +140,9 @@ void HistoryChartPage::applyLook() {
     for (std::size_t k = 0; k < lines_.size(); ++k) {
         QPen pen(look.categories[kLineColours[k]]);
         pen.setWidthF(2);
+        // Broader and beneath the others (see the constructor), so the
+        // accounts' line, which it nearly equals, shows within it.
+        if (kBalanceLines[k] == BalanceLine::Household) pen.setWidthF(5);
         for (QLineSeries* series : lines_[k]) series->setPen(pen);
     }
 }

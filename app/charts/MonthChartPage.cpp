@@ -24,6 +24,7 @@ namespace {
 // Room for one category's pair of bars and its label.
 constexpr int kRowHeight = 24;
 constexpr int kBudgetChartFrame = 130;
+constexpr int kSharesHeight = 340;
 
 QString amountText(double amount, AmountDisplay display) {
     return QString::fromStdString(formatAmount(amount, display));
@@ -64,27 +65,44 @@ void fillBudgets(QChart* chart, const std::vector<BudgetBar>& bars, const ChartC
     QCategoryAxis* amountAxis = makeTickAxis(look);
     const ValueRange range = budgetRange(bars);
     setAxisScale(amountAxis, amountScale(range.low, range.high, 4, display));
-    chart->addAxis(amountAxis, Qt::AlignBottom);
+    // A long list scrolls: its amounts and legend stay in sight above it.
+    chart->addAxis(amountAxis, Qt::AlignTop);
     series->attachAxis(amountAxis);
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setAlignment(Qt::AlignTop);
 }
 
-void fillShares(QChart* chart, const std::vector<Share>& shares, const ChartColours& look, AmountDisplay display) {
+// The shares' names, amounts and percentages, each after a square of its
+// colour: in a list beside the chart they never run short of room.
+QString shareList(const std::vector<Share>& shares, const std::vector<QColor>& fills, AmountDisplay display) {
+    QString html = QStringLiteral("<table cellspacing=\"2\">");
+    for (std::size_t i = 0; i < shares.size(); ++i) {
+        html += QStringLiteral("<tr><td style=\"color:%1\">■</td><td>%2</td></tr>")
+                    .arg(fills[i].name(), QString::fromStdString(shareLabel(shares[i], display)).toHtmlEscaped());
+    }
+    return html + QStringLiteral("</table>");
+}
+
+std::vector<QColor> shareFills(const std::vector<Share>& shares, const ChartColours& look) {
+    std::vector<QColor> fills;
+    for (std::size_t i = 0; i < shares.size(); ++i) {
+        const bool others = shares[i].name == kOthersLabel && i + 1 == shares.size();
+        fills.push_back(others ? look.others : look.categories[i % look.categories.size()]);
+    }
+    return fills;
+}
+
+void fillShares(QChart* chart, const std::vector<Share>& shares, const std::vector<QColor>& fills, const ChartColours& look) {
     chart->setTitle(shares.empty() ? QStringLiteral("支出の内訳（支出はありません）") : QStringLiteral("支出の内訳"));
     auto* pie = new QPieSeries;
     pie->setHoleSize(0.45);
     pie->setPieSize(0.9);
-    std::size_t colour = 0;
-    for (const Share& share : shares) {
-        QPieSlice* slice = pie->append(QString::fromStdString(shareLabel(share, display)), share.amount);
-        const bool others = share.name == kOthersLabel && &share == &shares.back();
-        const QColor fill = others ? look.others : look.categories[colour++ % look.categories.size()];
-        slice->setColor(fill);
+    for (std::size_t i = 0; i < shares.size(); ++i) {
+        QPieSlice* slice = pie->append(QString::fromStdString(shares[i].name), shares[i].amount);
+        slice->setColor(fills[i]);
         slice->setBorderColor(look.dark ? QColor(0x2E, 0x30, 0x3A) : Qt::white);
     }
     chart->addSeries(pie);
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->legend()->setFont(chartFont(11));
+    chart->legend()->hide();
 }
 
 }  // namespace
@@ -98,7 +116,18 @@ MonthChartPage::MonthChartPage(QWidget* parent) : ChartPage(ChartTab::Month, "pa
     budgets_ = makeChartView("chartMonthBudget", this);
     shares_ = makeChartView("chartMonthShares", this);
     row->addWidget(budgets_, 3);
-    row->addWidget(shares_, 2);
+    // The shares keep a size of their own at the top, however long the list.
+    auto* sharesColumn = new QVBoxLayout;
+    shares_->setMinimumHeight(kSharesHeight);
+    shares_->setMaximumHeight(kSharesHeight);
+    sharesColumn->addWidget(shares_);
+    shareList_ = new QLabel(this);
+    shareList_->setObjectName(QStringLiteral("lblGraphMonthShares"));
+    shareList_->setFont(chartFont(12));
+    shareList_->setTextFormat(Qt::RichText);
+    sharesColumn->addWidget(shareList_);
+    sharesColumn->addStretch(1);
+    row->addLayout(sharesColumn, 2);
     chartLayout()->addLayout(row, 1);
 }
 
@@ -129,7 +158,10 @@ void MonthChartPage::draw(const Book& book, const MonthSeries& month) {
         styleChart(view->chart(), look);
     }
     fillBudgets(budgets_->chart(), bars, look, display);
-    fillShares(shares_->chart(), spendingShares(month), look, display);
+    const std::vector<Share> shares = spendingShares(month);
+    const std::vector<QColor> fills = shareFills(shares, look);
+    fillShares(shares_->chart(), shares, fills, look);
+    shareList_->setText(shareList(shares, fills, display));
     setChartMinimumHeight(static_cast<int>(bars.size()) * kRowHeight + kBudgetChartFrame);
 }
 

@@ -24,6 +24,7 @@ private:
     QLabel* totals_ = nullptr;
     QChartView* budgets_ = nullptr;
     QChartView* shares_ = nullptr;
+    QLabel* shareList_ = nullptr;
 };
 
 }  // namespace kakeibo::shell

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <random>
 
 #include "model/Dates.h"
@@ -28,7 +29,7 @@ constexpr std::array<const char*, 5> kIncomeCategories = {"給与", "賞与", "�
 constexpr std::array<const char*, 3> kAccountLabels = {"○○銀行 ＿ 引出", "○○銀行 ＿ 入金",
                                                        "△△信金 ＿ 貯金"};
 constexpr std::array<const char*, 19> kSummaryLabels = {
-    "支出合計", "収入合計", "収支", "現金残高", "○○銀行", "△△信金", "□□銀行", "××銀行", "口座合計",
+    "支出合計", "収入合計", "収支", "現金残高", "口座残高合計", "家計合計額", "貯金合計額", "××銀行", "口座合計",
     "貯金", "ＡＢＣカード", "ＸＹＺカード", "未払い合計", "家計総額", "前日比", "今月支出", "今月収入",
     "予算残", "メモ"};
 constexpr std::array<const char*, 6> kMemos = {
@@ -60,8 +61,9 @@ TIndex makeCard(Date date, std::mt19937& random) {
     }
     int incomes = std::uniform_int_distribution<int>(0, 4)(random);
     for (int i = 0; i < incomes; ++i) {
+        // A household's income of a month spread over its days.
         card.incomeList.push_back({pick(random, kIncomeItems), pick(random, kIncomeCategories),
-                                   yen(random, 500, 300000)});
+                                   std::round(yen(random, 500, 300000) / 25)});
     }
     int accounts = std::uniform_int_distribution<int>(0, 2)(random);
     for (int i = 0; i < accounts; ++i) {
@@ -79,6 +81,48 @@ TIndex makeCard(Date date, std::mt19937& random) {
     return card;
 }
 
+// The running balances a calculation leaves on rows 4 to 7 of the summary:
+// cash drawn down day by day and topped up from the accounts, the salary
+// on the 25th with bonuses in June and December, the monthly debits, a
+// monthly saving, a summer holiday and now and then a car. It has a random
+// source of its own, so the rest of the book is the same with or without it.
+class BalanceWalk {
+public:
+    explicit BalanceWalk(unsigned seed) : random_(seed) {}
+
+    void step(Date date) {
+        const Ymd ymd = splitDate(date);
+        cash_ -= yen(random_, 800, 4500);
+        if (cash_ < 10000) {
+            cash_ += 50000;
+            accounts_ -= 50000;
+        }
+        if (ymd.day == 25) {
+            accounts_ += 285000 + ((ymd.month == 6 || ymd.month == 12) ? 420000 : 0);
+            accounts_ -= 30000;
+            savings_ += 30000;
+        }
+        if (ymd.day == 27) accounts_ -= yen(random_, 110000, 150000);
+        if (ymd.month == 8 && ymd.day == 10) accounts_ -= yen(random_, 200000, 450000);
+        if (ymd.month == 3 && ymd.day == 20 && ymd.year % 7 == 0) {
+            accounts_ -= 1500000;
+            savings_ -= 500000;
+        }
+    }
+    void writeInto(TIndex& card) const {
+        card.summaryList[3].amount = cash_;
+        card.summaryList[4].amount = accounts_;
+        card.summaryList[5].amount = cash_ + accounts_;
+        card.summaryList[6].amount = savings_;
+    }
+
+private:
+    std::mt19937 random_;
+    double cash_ = 40000;
+    double accounts_ = 650000;
+    double savings_ = 800000;
+};
+
 }  // namespace
 
 DataImage generateBook(int years, unsigned seed) {
@@ -89,8 +133,11 @@ DataImage generateBook(int years, unsigned seed) {
     image.startDate = start;
     image.note = "家計簿のメモ\r\n・年間目標：貯金１００万円\r\n・①固定費を見直す～\r\n";
     image.cards.reserve(static_cast<std::size_t>(end - start));
+    BalanceWalk balances(seed + 1);
     for (Date day = start; day < end; ++day) {
         image.cards.push_back(makeCard(day, random));
+        balances.step(day);
+        balances.writeInto(image.cards.back());
         Ymd ymd = splitDate(day);
         if (ymd.day == 5 || ymd.day == 15 || ymd.day == 25) {
             // As the credit sheet holds a purchase: year, month, day, item,

@@ -14,7 +14,9 @@ namespace kakeibo {
 
 // About 365 cards a year (~7,300 for 20 years), each with ~10 spending,
 // ~2 income and ~1 account lines, 40 budget rows, 19 summary rows and a
-// short memo; two or three credit rows a month.
+// short memo; two or three credit rows a month. Rows 4 to 7 of the summary
+// (cash, accounts, household, savings) run on from card to card as a
+// household's balances do.
 DataImage generateBook(int years = 20, unsigned seed = 1);
 
 // One month record a month: ~40 spending rows, ~10 income, ~15 summary.

@@ -1,0 +1,111 @@
+// Pictures of the graph window's four charts over a generated 20-year book,
+// for a person to look at, in the light theme and the week and history
+// also in a dark one. Runs only when the folder for the pictures is given
+// (scripts/screenshots.sh sets it) and the book generator is built in.
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPalette>
+#include <QTest>
+
+#include "app/TForm1.h"
+#include "app/charts/ChartWindow.h"
+#include "book/Book.h"
+#include "book/MonthSummary.h"
+#include "book/Stores.h"
+#include "book/WeekYearSummary.h"
+#ifdef KAKEIBO_BOOK_GENERATOR
+#include "generator/BenchBook.h"
+#include "generator/BookGenerator.h"
+#endif
+#include "support/FixedToday.h"
+#include "support/ScriptedUi.h"
+#include "support/TempDir.h"
+#include "TestRegistry.h"
+
+using namespace kakeibo;
+
+namespace {
+
+QPalette darkPalette() {
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x2B, 0x2B, 0x2B));
+    dark.setColor(QPalette::WindowText, QColor(0xEE, 0xEE, 0xEE));
+    dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::Text, QColor(0xEE, 0xEE, 0xEE));
+    dark.setColor(QPalette::Button, QColor(0x3A, 0x3A, 0x3A));
+    dark.setColor(QPalette::ButtonText, QColor(0xEE, 0xEE, 0xEE));
+    return dark;
+}
+
+}  // namespace
+
+class ChartScreenshotTool : public QObject {
+    Q_OBJECT
+private slots:
+    void grabEveryChart() {
+        const QString folder = qEnvironmentVariable("KAKEIBO_SCREENSHOTS");
+        if (folder.isEmpty()) QSKIP("no folder for the pictures (KAKEIBO_SCREENSHOTS)");
+#ifndef KAKEIBO_BOOK_GENERATOR
+        QSKIP("built without the book generator (KAKEIBO_BENCH=OFF)");
+#else
+        QDir().mkpath(folder);
+        TempDir dir;
+        QVERIFY(writeProgramFolder(dir.path(), 20));
+        ScriptedUi ui;
+        shell::TForm1 form(dir.path(), ui);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        // The generated book's categories, with thousands separators; the
+        // fiscal months, the week and the year of late 2025 summed.
+        form.runCommand([](Book& book) {
+            applyGeneratedSettings(book);
+            book.chkBoxComma = true;
+            storeTheMonth(book);
+            for (int month = 1; month <= 12; ++month) {
+                dispTheMonth(book, dayOf(2025, month, 1));
+                btnSumMonthClick(book);
+            }
+            dispTheMonth(book, dayOf(2025, 11, 1));
+            btnSumMonthClick(book);
+            storeWeekAndYear(book);
+            dispTheWY(book, kYearMode, dayOf(2025, 1, 1));
+            btnSumYearClick(book);
+            dispTheWY(book, kWeekMode, dayOf(2025, 11, 19));
+            btnSumWeekClick(book);
+        });
+        form.showCharts(ChartTab::Week);
+        auto* charts = form.findChild<shell::ChartWindow*>(QStringLiteral("FormGraph"));
+        QVERIFY(charts);
+        QVERIFY(QTest::qWaitForWindowExposed(charts));
+        auto shoot = [&](ChartTab tab, const QString& name) {
+            charts->showTab(tab);
+            QTest::qWait(50);
+            QVERIFY(charts->grab().save(folder + "/" + name + ".png"));
+        };
+        // The pictures "PNG で保存" writes: the heading and charts whole.
+        auto savePicture = [&](ChartTab tab, const QString& name) {
+            charts->showTab(tab);
+            QTest::qWait(50);
+            ui.pushSaveFileName((folder + "/" + name).toStdString());
+            charts->btnGraphSavePngClick();
+            QVERIFY(QFile::exists(folder + "/" + name + ".png"));
+        };
+        savePicture(ChartTab::Month, "46-GraphMonthPicture");
+        savePicture(ChartTab::Year, "47-GraphYearPicture");
+        shoot(ChartTab::Week, "40-GraphWeek");
+        shoot(ChartTab::Month, "41-GraphMonth");
+        shoot(ChartTab::Year, "42-GraphYear");
+        shoot(ChartTab::History, "43-GraphHistory");
+        charts->setPalette(darkPalette());
+        shoot(ChartTab::History, "44-GraphHistoryDark");
+        shoot(ChartTab::Week, "45-GraphWeekDark");
+        charts->close();
+        form.close();
+#endif
+    }
+};
+
+KAKEIBO_REGISTER_TEST(ChartScreenshotTool);
+#include "ChartScreenshotTool.moc"
