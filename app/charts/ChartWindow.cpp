@@ -97,6 +97,9 @@ ChartPage* ChartWindow::page(ChartTab tab) {
     if (!page) {
         page = makePage(tab);
         tabs_->widget(static_cast<int>(tab))->layout()->addWidget(page);
+        // On the screen at once, not after the next turn of the event loop:
+        // a picture may be taken right away.
+        page->show();
     }
     return page;
 }

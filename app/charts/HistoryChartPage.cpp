@@ -94,7 +94,7 @@ HistoryChartPage::HistoryChartPage(QWidget* parent) : ChartPage(ChartTab::Histor
     connect(view_, &HistoryChartView::panRequested, this, [this](double share) {
         if (bounds_) showSpan(panSpan(span_, share * span_.length(), *bounds_), true);
     });
-    connect(view_, &HistoryChartView::backRequested, this, [this] { chooseRange(range_.value_or(HistoryRange::All)); });
+    connect(view_, &HistoryChartView::backRequested, this, [this] { chooseRange(chosen_); });
     connect(scroll_, &QScrollBar::valueChanged, this, [this](int from) {
         if (!drawing_ && bounds_) showSpan(DateSpan{static_cast<double>(from), from + span_.length()}, true);
     });
@@ -174,6 +174,7 @@ void HistoryChartPage::refresh(const Book& book) {
 
 void HistoryChartPage::chooseRange(HistoryRange range) {
     range_ = range;
+    chosen_ = range;
     if (QAbstractButton* button = ranges_->button(static_cast<int>(range))) button->setChecked(true);
     if (const auto span = historySpan(points_, range)) showSpan(*span, false);
 }

@@ -58,6 +58,8 @@ private:
     std::optional<DateSpan> bounds_;
     DateSpan span_;
     std::optional<HistoryRange> range_ = HistoryRange::All;
+    // The range last chosen with a button, where a right click goes back to.
+    HistoryRange chosen_ = HistoryRange::All;
     AmountDisplay display_;
     std::optional<bool> darkLook_;
     bool drawing_ = false;

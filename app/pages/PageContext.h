@@ -28,7 +28,7 @@ struct PageContext {
     // The "電卓" buttons and the "印刷" buttons.
     std::function<void()> calculator;
     std::function<void(PrintKind)> print;
-    // The "グラフ" buttons: the graph window on the chart of that summary.
+    // The "グラフ" button: the graph window on the chart of that summary.
     std::function<void(PrintKind)> chart;
 
     // A button that runs a command of the book.

@@ -1,6 +1,9 @@
 #include "app/pages/SummaryPages.h"
 
 #include <QHBoxLayout>
+#include <QTabBar>
+
+#include <algorithm>
 
 #include "app/pages/PageWidgets.h"
 
@@ -8,15 +11,20 @@ namespace kakeibo::shell {
 
 namespace {
 
-// "グラフ" goes between the header's stretch and its "電卓", so every control
-// the header held keeps its place.
-void addChartButton(PageContext& ctx, QHBoxLayout* row, PrintKind kind, QWidget* bar) {
-    const char* name = kind == PrintKind::Week ? "btnGraphWeek" : kind == PrintKind::Month ? "btnGraphMonth" : "btnGraphYear";
-    auto* chart = makeButton(name, QStringLiteral("グラフ"), QStringLiteral("この集計をグラフで見る"), bar);
-    row->addWidget(chart);
+// "グラフ" at the right end of the sub-pages' tab row, which has room to
+// spare: the weekly header has none, and here the button moves no control
+// of any summary page. It opens the chart of the summary shown.
+void addChartButton(PageContext& ctx, QTabWidget* subPages) {
+    auto* chart = makeButton("btnGraph", QStringLiteral("グラフ"), QStringLiteral("表示中の集計をグラフで見る"),
+                             subPages);
+    // No taller than the tabs, so the pages below keep their places.
+    chart->setFixedHeight(std::max(16, subPages->tabBar()->sizeHint().height() - 4));
+    subPages->setCornerWidget(chart, Qt::TopRightCorner);
     auto charts = ctx.chart;
-    QObject::connect(chart, &QPushButton::clicked, chart, [charts, kind] {
-        if (charts) charts(kind);
+    QObject::connect(chart, &QPushButton::clicked, chart, [charts, subPages] {
+        if (!charts) return;
+        const int shown = subPages->currentIndex();
+        charts(shown == 0 ? PrintKind::Week : shown == 1 ? PrintKind::Month : PrintKind::Year);
     });
 }
 
@@ -24,7 +32,6 @@ void addChartButton(PageContext& ctx, QHBoxLayout* row, PrintKind kind, QWidget*
 
 void addToolButtons(PageContext& ctx, QHBoxLayout* row, const char* dentakuName, const char* printName,
                     PrintKind kind, QWidget* bar) {
-    addChartButton(ctx, row, kind, bar);
     auto* dentaku = makeButton(dentakuName, QStringLiteral("電卓"), kHintDentaku, bar);
     auto* print = makeButton(printName, QStringLiteral("印刷"), {}, bar);
     row->addWidget(dentaku);
@@ -54,6 +61,7 @@ SummaryPages buildSummaryPages(PageContext& ctx, QWidget* parent) {
                               QStringLiteral("月間集計"));
     pages.subPageStat->addTab(buildYearPage(ctx, pages.year, nullptr), QStringLiteral("年間集計"));
     pages.subPageStat->setCurrentIndex(2);
+    addChartButton(ctx, pages.subPageStat);
     return pages;
 }
 
