@@ -1,82 +1,65 @@
 #include "app/charts/ChartPrinting.h"
 
-#include <QPageLayout>
-#include <QPageSize>
+#include <QImage>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QWidget>
 
 #include <algorithm>
 
-#include "messages/Messages.h"
-#include "messages/UiPort.h"
+#include "dialogs/PrintedPage.h"
 
 namespace kakeibo::shell {
 
 namespace {
 
-void warn(UiPort& ui, const QString& text) { msgWarning(ui, text.toStdString()); }
+// The picture goes on paper as the screen shows it, drawn at about a
+// printer's resolution. Drawn straight onto a printer, the charts would
+// lay their legends and labels out again in the printer's font metrics,
+// which leaves some of them out.
+constexpr double kPaperDotsPerInch = 300;
+constexpr double kMostPixelsPerPixel = 4;
 
-// Where the page goes: a PDF file named in the save dialog, or the printer
-// chosen in the print dialog. False when the person cancelled.
-bool choosePrinter(UiPort& ui, QWidget* owner, QPrinter& printer, const std::string& pdfFile, bool toPdf) {
-    if (toPdf || QPrinterInfo::availablePrinters().isEmpty()) {
-        FileDialogRequest request;
-        request.title = "PDF ファイルに印刷";
-        request.filter = "PDF ファイル|*.pdf";
-        request.filterIndex = 1;
-        request.initialFile = pdfFile;
-        const auto chosen = ui.askSaveFileName(request);
-        if (!chosen) return false;
-        QString path = QString::fromStdString(*chosen);
-        if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setOutputFileName(path);
-        return true;
-    }
-    QPrintDialog dialog(&printer, owner);
-    dialog.setWindowTitle(QStringLiteral("印刷"));
-    return dialog.exec() == QDialog::Accepted;
-}
-
-}  // namespace
-
+// Draws picture centred on a page of that size (in the page's dots), as
+// large as it fits.
 void drawPictureOnPage(QPainter& painter, const QSize& page, QWidget* picture) {
     const QSize size = picture->size();
     if (size.isEmpty() || page.isEmpty()) return;
     const double scale = std::min(static_cast<double>(page.width()) / size.width(),
                                   static_cast<double>(page.height()) / size.height());
-    painter.save();
-    painter.translate((page.width() - size.width() * scale) / 2, 0);
-    painter.scale(scale, scale);
-    picture->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::DrawWindowBackground);
-    painter.restore();
+    const QSizeF onPage = QSizeF(size) * scale;
+    const double pixelsPerPixel = std::clamp(
+        scale * kPaperDotsPerInch / PrintedPage::kDotsPerInch, 1.0, kMostPixelsPerPixel);
+    QImage image(size * pixelsPerPixel, QImage::Format_RGB32);
+    image.setDevicePixelRatio(pixelsPerPixel);
+    image.fill(picture->palette().color(QPalette::Window));
+    {
+        QPainter onImage(&image);
+        onImage.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+        picture->render(&onImage, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::DrawWindowBackground);
+    }
+    const QRectF target(QPointF((page.width() - onPage.width()) / 2, (page.height() - onPage.height()) / 2), onPage);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, image);
 }
 
-bool printChartPicture(UiPort& ui, QWidget* owner, QWidget* picture, const std::string& pdfFile, bool toPdf) {
-    if (msgPrinterReady(ui) == MsgResult::Cancel) return false;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    if (!choosePrinter(ui, owner, printer, pdfFile, toPdf)) return false;
-    printer.setPageOrientation(QPageLayout::Landscape);
+}  // namespace
 
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        warn(ui, printer.outputFormat() == QPrinter::PdfFormat
-                     ? QStringLiteral("PDF ファイルを作成できません：") + printer.outputFileName()
-                     : QStringLiteral("プリンタ「%1」で印刷を開始できません").arg(printer.printerName()));
-        return false;
-    }
-    // The printable area of the device, in its own dots.
-    drawPictureOnPage(painter, QSize(printer.width(), printer.height()), picture);
-    if (!painter.end() || printer.printerState() == QPrinter::Error) {
-        warn(ui, QStringLiteral("印刷に失敗しました"));
-        return false;
-    }
-    return true;
+PrintPath::Drawing chartPageDrawing(QWidget* picture) {
+    return [picture](PrintedPage& page) {
+        page.setLandscape(picture->width() > picture->height());
+        if (!page.begin()) return false;
+        drawPictureOnPage(page.painter(), page.size(), picture);
+        return page.end();
+    };
+}
+
+QPalette paperPalette() {
+    QPalette paper(QColor(0xEF, 0xEF, 0xEF));
+    paper.setColor(QPalette::Window, Qt::white);
+    paper.setColor(QPalette::WindowText, Qt::black);
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, Qt::black);
+    return paper;
 }
 
 }  // namespace kakeibo::shell

@@ -1,27 +1,24 @@
 #pragma once
-// A chart tab on paper: the picture (heading and charts) as large as one
-// landscape page's printable area takes it, its proportions kept, through
-// the printer the person chooses or, with no printer, into a PDF file.
-// Failures are said through the message layer and change nothing.
+// A chart tab on paper: the picture (heading and charts) as large as the
+// printable area of one page takes it, its proportions kept, the page
+// turned to the picture's shape. It leaves the program through the print
+// path every printed page takes (printer, no-printer PDF, failures said).
+// On paper the charts are drawn in the light look on white, whatever the
+// desktop's theme: a dark page is hard to read and costs the ink of it.
 
-#include <string>
+#include <QPalette>
 
-class QPainter;
-class QSize;
+#include "dialogs/PrintPath.h"
+
 class QWidget;
-
-namespace kakeibo {
-class UiPort;
-}
 
 namespace kakeibo::shell {
 
-// Draws picture centred on a page of that size (in the painter's units).
-void drawPictureOnPage(QPainter& painter, const QSize& page, QWidget* picture);
+// The page the print path draws: picture on one page, landscape when the
+// picture is wider than tall.
+PrintPath::Drawing chartPageDrawing(QWidget* picture);
 
-// Asks whether the printer is ready, then prints. pdfFile: the file the
-// save dialog proposes when the page goes into a PDF file; toPdf sends it
-// there even when a printer exists. True when printed.
-bool printChartPicture(UiPort& ui, QWidget* owner, QWidget* picture, const std::string& pdfFile, bool toPdf);
+// The palette a chart page takes while it is drawn for paper.
+QPalette paperPalette();
 
 }  // namespace kakeibo::shell

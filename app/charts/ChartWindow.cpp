@@ -1,12 +1,13 @@
 #include "app/charts/ChartWindow.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPixmap>
 #include <QPushButton>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTimer>
@@ -20,6 +21,7 @@
 #include "app/charts/YearChartPage.h"
 #include "book/Book.h"
 #include "charts/ChartTexts.h"
+#include "messages/Messages.h"
 #include "storage/FileLayer.h"
 #include "storage/FileNames.h"
 #include "storage/IniFile.h"
@@ -51,7 +53,7 @@ QString picturesFolder() {
 }  // namespace
 
 ChartWindow::ChartWindow(Book& book, QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Window), book_(book), mainWindow_(mainWindow) {
+    : QWidget(mainWindow, Qt::Window), book_(book), mainWindow_(mainWindow), printPath_(book.ui(), this) {
     setObjectName(QStringLiteral("FormGraph"));
     setWindowTitle(QStringLiteral("グラフ"));
     stale_.fill(true);
@@ -83,7 +85,6 @@ ChartWindow::ChartWindow(Book& book, QWidget* mainWindow)
     connect(savePng_, &QPushButton::clicked, this, &ChartWindow::btnGraphSavePngClick);
     connect(print_, &QPushButton::clicked, this, &ChartWindow::btnGraphPrintClick);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
-    new QShortcut(QKeySequence(Qt::Key_Escape), this, [this] { close(); });
 
     tabs_->setCurrentIndex(static_cast<int>(saved_.tab));
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { refreshShown(); });
@@ -189,10 +190,16 @@ void ChartWindow::btnGraphSavePngClick() {
 void ChartWindow::btnGraphPrintClick() {
     const ChartTab tab = currentTab();
     ChartPage* shown = page(tab);
-    if (!shown->hasChart()) return;
+    if (!shown->hasChart() || msgPrinterReady(book_.ui()) != MsgResult::Ok) return;
     std::string pdfName = chartPictureName(tab, book_);
     pdfName.replace(pdfName.size() - 4, 4, ".pdf");
-    printChartPicture(book_.ui(), this, shown->pictureArea(), book_.folder + pdfName, printToPdf_);
+    shown->setPalette(paperPalette());
+    shown->refresh(book_);
+    // The charts laid out again in their paper look before they are drawn.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    printPath_.print(chartPageDrawing(shown->pictureArea()), book_.folder + pdfName);
+    shown->setPalette(QPalette());
+    shown->refresh(book_);
 }
 
 ChartWindowSettings ChartWindow::settings() const {
@@ -210,6 +217,15 @@ void ChartWindow::writeSettings() {
 void ChartWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     refreshShown();
+}
+
+void ChartWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape closes the window, as it closes the program's dialogs.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ChartWindow::hideEvent(QHideEvent* event) {

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "charts/ChartWindowSettings.h"
+#include "dialogs/PrintPath.h"
 
 class QPushButton;
 class QTabWidget;
@@ -46,7 +47,7 @@ public:
     void btnGraphSavePngClick();
     void btnGraphPrintClick();
     // Sends "印刷" into a PDF file even when a printer exists.
-    void setPrintToPdf(bool toPdf) { printToPdf_ = toPdf; }
+    void setPrintToPdf(bool toPdf) { printPath_.setPrintToPdf(toPdf); }
 
     ChartWindowSettings settings() const;
     // Into the window settings file; a failure leaves the file as it was.
@@ -55,6 +56,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -72,8 +74,8 @@ private:
     QPushButton* savePng_ = nullptr;
     QPushButton* print_ = nullptr;
     ChartWindowSettings saved_;
+    PrintPath printPath_;
     bool placed_ = false;
-    bool printToPdf_ = false;
     bool refreshQueued_ = false;
 };
 
