@@ -12,12 +12,14 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/charts/HistoryChartView.h"
 #include "book/Book.h"
 #include "charts/ChartTexts.h"
 #include "charts/HistoryView.h"
+#include "charts/ValueRange.h"
 #include "model/Dates.h"
 
 namespace kakeibo::shell {
@@ -120,6 +122,7 @@ QLineSeries* HistoryChartPage::lineOf(std::size_t kind, std::size_t stretch) {
             for (QLegendMarker* marker : chart->legend()->markers(series)) marker->setVisible(false);
             series->setPen(pool.front()->pen());
         }
+        series->setMarkerSize(8);
         pool.push_back(series);
     }
     return pool[stretch];
@@ -201,6 +204,11 @@ void HistoryChartPage::draw() {
     ++drawCount_;
     drawnColumns_ = columns();
     const HistoryView view = historyView(points_, span_, drawnColumns_);
+    // The lines break at the same cards, so stretch i of every balance
+    // covers the same days: the household total's is made first, to lie
+    // beneath the accounts' there too.
+    const auto household = static_cast<std::size_t>(BalanceLine::Household);
+    for (std::size_t i = 0; i < view.lines[household].size(); ++i) lineOf(household, i);
     for (std::size_t k = 0; k < view.lines.size(); ++k) {
         const std::vector<PlotLine>& stretches = view.lines[k];
         for (std::size_t i = 0; i < std::max<std::size_t>(stretches.size(), lines_[k].size()); ++i) {
@@ -209,10 +217,16 @@ void HistoryChartPage::draw() {
                 points.reserve(static_cast<qsizetype>(stretches[i].size()));
                 for (const PlotPoint& p : stretches[i]) points.append(QPointF(p.x, p.y));
             }
-            if (i < stretches.size() || lineOf(k, i)->count() > 0) lineOf(k, i)->replace(points);
+            if (i < stretches.size() || lineOf(k, i)->count() > 0) {
+                // A card alone between breaks (or the only one) is a dot,
+                // since a line of one point draws nothing.
+                lineOf(k, i)->setPointsVisible(points.size() == 1);
+                lineOf(k, i)->replace(points);
+            }
         }
     }
-    setAxisScale(amounts_, amountScale(view.low, view.high, 6, display_));
+    const ValueRange range = historyRange(view);
+    setAxisScale(amounts_, amountScale(range.low, range.high, 6, display_));
     const int dateTickCount = std::max(2, static_cast<int>(view_->chart()->plotArea().width()) / kPixelsPerDateTick);
     setAxisTicks(dates_, dateTicks(span_, dateTickCount), span_.from, span_.to);
     setHeading(title_ + "　" + dateToText(0, std::ceil(span_.from)) + " ～ " +

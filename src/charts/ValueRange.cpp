@@ -46,4 +46,10 @@ ValueRange yearRange(const std::vector<YearStack>& stacks, const TwelveMonths& i
     return range;
 }
 
+ValueRange historyRange(const HistoryView& view) {
+    const double room = (view.high - view.low) / 50;
+    return ValueRange{view.low > 0 ? std::max(0.0, view.low - room) : view.low - room,
+                      view.high < 0 ? std::min(0.0, view.high + room) : view.high + room};
+}
+
 }  // namespace kakeibo

@@ -102,5 +102,18 @@ TEST(ValueRange, StacksPileTheirPositiveAndNegativePartsApart) {
     EXPECT_EQ(yearRange({}, TwelveMonths{}), (ValueRange{0, 0}));
 }
 
+TEST(ValueRange, TheBalancesGetRoomAboveAndBelowThatStopsAtZero) {
+    HistoryView view;
+    view.low = 10000;
+    view.high = 18010000;
+    EXPECT_EQ(historyRange(view), (ValueRange{0, 18370000}));
+    view.low = -800;
+    view.high = 0;
+    EXPECT_EQ(historyRange(view), (ValueRange{-816, 16}));
+    view.low = -5000;
+    view.high = -1000;
+    EXPECT_EQ(historyRange(view), (ValueRange{-5080, -920}));
+}
+
 }  // namespace
 }  // namespace kakeibo
