@@ -87,18 +87,21 @@ Json historyJson(Book& book, std::optional<Date> from, std::optional<Date> to) {
 class SeriesCommand : public CommandModule {
 public:
     CLI::App* addTo(CLI::App& app) override {
-        CLI::App* series = app.add_subcommand("series", "the data of the graph window's charts; print it");
+        CLI::App* series = app.add_subcommand("series", "the data of the graph window's charts, as JSON");
         series->require_subcommand(1);
         series->footer(kSeriesFooter);
-        monthCommand_ = series->add_subcommand("month", "the fiscal month named YYYY-MM, after its 集計");
+        monthCommand_ = series->add_subcommand(
+            "month", "show the month record YYYY-MM, press 集計, print its spending rows and totals");
         monthCommand_->add_option("YYYY-MM", monthText_)->required();
-        yearCommand_ = series->add_subcommand("year", "year YYYY, after its 集計");
+        yearCommand_ = series->add_subcommand("year", "show year YYYY, press 集計, print its twelve months");
         yearCommand_->add_option("YYYY", yearText_)->required();
-        weekCommand_ = series->add_subcommand("week", "the week that contains DATE, after its 集計");
+        weekCommand_ = series->add_subcommand("week", "show the week of DATE, press 集計, print its seven days");
         weekCommand_->add_option("DATE", weekText_, "YYYY-MM-DD")->required();
-        historyCommand_ = series->add_subcommand("history", "the balances of every calculated card");
-        historyCommand_->add_option("--from", fromText_, "YYYY-MM-DD: the first day (default: the first card)");
-        historyCommand_->add_option("--to", toText_, "YYYY-MM-DD: the last day (default: the last card)");
+        historyCommand_ = series->add_subcommand(
+            "history", "print the balances of every calculated card, in date order");
+        historyCommand_->add_option("--from", fromText_, "the first day (default: the first card)")
+            ->type_name("DATE");
+        historyCommand_->add_option("--to", toText_, "the last day (default: the last card)")->type_name("DATE");
         return series;
     }
 
