@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPalette>
+#include <QPushButton>
 #include <QTest>
 
 #include "app/TForm1.h"
@@ -20,6 +21,7 @@
 #include "generator/BookGenerator.h"
 #endif
 #include "support/FixedToday.h"
+#include "PrintDialogTestPages.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 #include "TestRegistry.h"
@@ -92,15 +94,39 @@ private slots:
             charts->btnGraphSavePngClick();
             QVERIFY(QFile::exists(folder + "/" + name + ".png"));
         };
-        savePicture(ChartTab::Month, "46-GraphMonthPicture");
-        savePicture(ChartTab::Year, "47-GraphYearPicture");
-        shoot(ChartTab::Week, "40-GraphWeek");
-        shoot(ChartTab::Month, "41-GraphMonth");
-        shoot(ChartTab::Year, "42-GraphYear");
-        shoot(ChartTab::History, "43-GraphHistory");
+        savePicture(ChartTab::Month, "57-GraphMonthPicture");
+        savePicture(ChartTab::Year, "58-GraphYearPicture");
+        shoot(ChartTab::Week, "50-GraphWeek");
+        shoot(ChartTab::Month, "51-GraphMonth");
+        shoot(ChartTab::Year, "52-GraphYear");
+        shoot(ChartTab::History, "53-GraphHistory");
+        // The last year, with a fortnight of cards in it never calculated.
+        form.runCommand([](Book& book) {
+            for (Date day = dayOf(2025, 6, 1); day < dayOf(2025, 6, 15); ++day)
+                if (const auto index = book.cards.find(day)) book.cards.at(*index).budgetList.clear();
+        });
+        charts->findChild<QPushButton*>(QStringLiteral("btnGraphRange1"))->click();
+        shoot(ChartTab::History, "54-GraphHistoryYearWithGap");
+        charts->findChild<QPushButton*>(QStringLiteral("btnGraphRangeAll"))->click();
+        // The pages "印刷" makes, here into PDF files, as paper shows them.
+        auto printPage = [&](ChartTab tab, const QString& name) {
+            charts->showTab(tab);
+            QTest::qWait(50);
+            charts->setPrintToPdf(true);
+            ui.pushMessageAnswer(MsgResult::Ok);
+            const QString pdf = folder + "/" + name + ".pdf";
+            ui.pushSaveFileName(pdf.toStdString());
+            charts->btnGraphPrintClick();
+            const auto page = testing::renderPdfPage(pdf, 60);
+            QVERIFY(page);
+            QVERIFY(page->picture.save(folder + "/" + name + ".png"));
+            QFile::remove(pdf);
+        };
+        printPage(ChartTab::Month, "59-GraphMonthPrinted");
         charts->setPalette(darkPalette());
-        shoot(ChartTab::History, "44-GraphHistoryDark");
-        shoot(ChartTab::Week, "45-GraphWeekDark");
+        shoot(ChartTab::History, "55-GraphHistoryDark");
+        shoot(ChartTab::Week, "56-GraphWeekDark");
+        printPage(ChartTab::History, "60-GraphHistoryPrintedFromDark");
         charts->close();
         form.close();
 #endif
