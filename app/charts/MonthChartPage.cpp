@@ -13,7 +13,6 @@
 #include <QVBoxLayout>
 
 #include "book/Book.h"
-#include "charts/ChartTexts.h"
 #include "charts/MonthSeries.h"
 #include "charts/ValueRange.h"
 
@@ -107,7 +106,7 @@ void fillShares(QChart* chart, const std::vector<Share>& shares, const std::vect
 
 }  // namespace
 
-MonthChartPage::MonthChartPage(QWidget* parent) : ChartPage(ChartTab::Month, "pageGraphMonth", parent) {
+MonthChartPage::MonthChartPage(QWidget* parent) : SummaryChartPage(ChartTab::Month, "pageGraphMonth", parent) {
     totals_ = new QLabel(this);
     totals_->setObjectName(QStringLiteral("lblGraphMonthTotals"));
     totals_->setFont(chartFont(13));
@@ -131,22 +130,7 @@ MonthChartPage::MonthChartPage(QWidget* parent) : ChartPage(ChartTab::Month, "pa
     chartLayout()->addLayout(row, 1);
 }
 
-void MonthChartPage::refresh(const Book& book) {
-    const std::string heading = chartHeading(ChartTab::Month, book);
-    const MonthSeries month = monthSeries(book);
-    if (lookChanged(book, heading) || drawn_ != month) {
-        drawn_ = month;
-        draw(book, month);
-    }
-}
-
 void MonthChartPage::draw(const Book& book, const MonthSeries& month) {
-    setHeading(chartHeading(ChartTab::Month, book));
-    if (!month.summed) {
-        showEmpty(chartEmptyText(ChartTab::Month));
-        return;
-    }
-    showCharts();
     const AmountDisplay display = book.amountDisplay();
     totals_->setText(QStringLiteral("収入合計　%1　　支出合計　%2　　収支　%3")
                          .arg(amountText(month.incomeTotal, display), amountText(month.spendingTotal, display),

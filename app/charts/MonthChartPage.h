@@ -3,7 +3,7 @@
 // (past the budget in red), the shares of the month's spending, and the
 // month's income and spending totals as its summary line holds them.
 
-#include "app/charts/ChartPage.h"
+#include "app/charts/SummaryChartPage.h"
 #include "charts/MonthSeries.h"
 
 class QChartView;
@@ -11,16 +11,14 @@ class QLabel;
 
 namespace kakeibo::shell {
 
-class MonthChartPage : public ChartPage {
+class MonthChartPage : public SummaryChartPage<MonthSeries, monthSeries> {
     Q_OBJECT
 public:
     explicit MonthChartPage(QWidget* parent = nullptr);
-    void refresh(const Book& book) override;
 
 private:
-    void draw(const Book& book, const MonthSeries& month);
+    void draw(const Book& book, const MonthSeries& month) override;
 
-    std::optional<MonthSeries> drawn_;
     QLabel* totals_ = nullptr;
     QChartView* budgets_ = nullptr;
     QChartView* shares_ = nullptr;

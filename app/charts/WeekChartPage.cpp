@@ -9,34 +9,18 @@
 #include <QVBoxLayout>
 
 #include "book/Book.h"
-#include "charts/ChartTexts.h"
 #include "charts/ValueRange.h"
 #include "charts/WeekSeries.h"
 
 namespace kakeibo::shell {
 
-WeekChartPage::WeekChartPage(QWidget* parent) : ChartPage(ChartTab::Week, "pageGraphWeek", parent) {
+WeekChartPage::WeekChartPage(QWidget* parent) : SummaryChartPage(ChartTab::Week, "pageGraphWeek", parent) {
     view_ = makeChartView("chartWeek", this);
     chartLayout()->addWidget(view_);
     setChartMinimumHeight(320);
 }
 
-void WeekChartPage::refresh(const Book& book) {
-    const std::string heading = chartHeading(ChartTab::Week, book);
-    const WeekSeries week = weekSeries(book);
-    if (lookChanged(book, heading) || drawn_ != week) {
-        drawn_ = week;
-        draw(book, week);
-    }
-}
-
 void WeekChartPage::draw(const Book& book, const WeekSeries& week) {
-    setHeading(chartHeading(ChartTab::Week, book));
-    if (!week.summed) {
-        showEmpty(chartEmptyText(ChartTab::Week));
-        return;
-    }
-    showCharts();
     const ChartColours look = colours();
     QChart* chart = view_->chart();
     clearChart(chart);

@@ -1,23 +1,21 @@
 #pragma once
 // 週: the seven days of the week on display, spending beside income.
 
-#include "app/charts/ChartPage.h"
+#include "app/charts/SummaryChartPage.h"
 #include "charts/WeekSeries.h"
 
 class QChartView;
 
 namespace kakeibo::shell {
 
-class WeekChartPage : public ChartPage {
+class WeekChartPage : public SummaryChartPage<WeekSeries, weekSeries> {
     Q_OBJECT
 public:
     explicit WeekChartPage(QWidget* parent = nullptr);
-    void refresh(const Book& book) override;
 
 private:
-    void draw(const Book& book, const WeekSeries& week);
+    void draw(const Book& book, const WeekSeries& week) override;
 
-    std::optional<WeekSeries> drawn_;
     QChartView* view_ = nullptr;
 };
 

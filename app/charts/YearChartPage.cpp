@@ -11,35 +11,19 @@
 #include <QVBoxLayout>
 
 #include "book/Book.h"
-#include "charts/ChartTexts.h"
 #include "charts/TopCategories.h"
 #include "charts/ValueRange.h"
 #include "charts/YearSeries.h"
 
 namespace kakeibo::shell {
 
-YearChartPage::YearChartPage(QWidget* parent) : ChartPage(ChartTab::Year, "pageGraphYear", parent) {
+YearChartPage::YearChartPage(QWidget* parent) : SummaryChartPage(ChartTab::Year, "pageGraphYear", parent) {
     view_ = makeChartView("chartYear", this);
     chartLayout()->addWidget(view_);
     setChartMinimumHeight(380);
 }
 
-void YearChartPage::refresh(const Book& book) {
-    const std::string heading = chartHeading(ChartTab::Year, book);
-    const YearSeries year = yearSeries(book);
-    if (lookChanged(book, heading) || drawn_ != year) {
-        drawn_ = year;
-        draw(book, year);
-    }
-}
-
 void YearChartPage::draw(const Book& book, const YearSeries& year) {
-    setHeading(chartHeading(ChartTab::Year, book));
-    if (!year.summed) {
-        showEmpty(chartEmptyText(ChartTab::Year));
-        return;
-    }
-    showCharts();
     const ChartColours look = colours();
     const AmountDisplay display = book.amountDisplay();
     QChart* chart = view_->chart();

@@ -5,8 +5,6 @@
 
 #include <memory>
 
-#include <QStandardPaths>
-
 #include "PrintDialogTestCupsd.h"
 #include "PrintDialogTestPages.h"
 #include "ChartTestWindow.h"
@@ -29,14 +27,10 @@ class ChartPrintCupsTest : public QObject {
 
 private slots:
     void initTestCase() {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) {
-            QSKIP("poppler's pdftoppm is not installed (package poppler-utils)");
-        }
-        cups_ = std::make_unique<PrivateCups>();
-        if (cups_->running()) return;
-        const QString why = cups_->whyNot();
-        if (cups_->notAllowed()) QSKIP(qPrintable(QStringLiteral("the print tests on CUPS are skipped: ") + why));
-        QFAIL(qPrintable(why));
+        CupsStart start = startPrivateCups();
+        if (!start.skipped.isEmpty()) QSKIP(qPrintable(start.skipped));
+        if (!start.failed.isEmpty()) QFAIL(qPrintable(start.failed));
+        cups_ = std::move(start.cups);
     }
 
     void cleanupTestCase() { cups_.reset(); }

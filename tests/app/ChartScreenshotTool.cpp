@@ -18,7 +18,7 @@
 #include "book/WeekYearSummary.h"
 #ifdef KAKEIBO_BOOK_GENERATOR
 #include "generator/BenchBook.h"
-#include "generator/BookGenerator.h"
+#include "GeneratedBookForm.h"
 #endif
 #include "support/FixedToday.h"
 #include "PrintDialogTestPages.h"
@@ -53,12 +53,10 @@ private slots:
         QSKIP("built without the book generator (KAKEIBO_BENCH=OFF)");
 #else
         QDir().mkpath(folder);
-        TempDir dir;
-        QVERIFY(writeProgramFolder(dir.path(), 20));
-        ScriptedUi ui;
-        shell::TForm1 form(dir.path(), ui);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        testing::GeneratedBookForm generated;
+        QVERIFY(generated.open());
+        shell::TForm1& form = *generated.form;
+        ScriptedUi& ui = generated.ui;
         // The generated book's categories, with thousands separators; the
         // fiscal months, the week and the year of late 2025 summed.
         form.runCommand([](Book& book) {

@@ -13,7 +13,6 @@
 
 #include <QPageLayout>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTest>
 
 #include "dialogs/PrintDialog.h"
@@ -84,14 +83,10 @@ class PrintCupsTest : public QObject {
 
 private slots:
     void initTestCase() {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) {
-            QSKIP("poppler's pdftoppm is not installed (package poppler-utils)");
-        }
-        cups_ = std::make_unique<PrivateCups>();
-        if (cups_->running()) return;
-        const QString why = cups_->whyNot();
-        if (cups_->notAllowed()) QSKIP(qPrintable(QStringLiteral("the print tests on CUPS are skipped: ") + why));
-        QFAIL(qPrintable(why));
+        CupsStart start = startPrivateCups();
+        if (!start.skipped.isEmpty()) QSKIP(qPrintable(start.skipped));
+        if (!start.failed.isEmpty()) QFAIL(qPrintable(start.failed));
+        cups_ = std::move(start.cups);
     }
 
     void cleanupTestCase() { cups_.reset(); }

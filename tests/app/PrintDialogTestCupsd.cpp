@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QThread>
 
 namespace kakeibo::testing {
@@ -114,6 +115,23 @@ QString PrivateCups::logs() const {
         text += QStringLiteral("== %1\n").arg(file.fileName()) + QString::fromUtf8(file.readAll().right(4000));
     }
     return text;
+}
+
+CupsStart startPrivateCups() {
+    CupsStart start;
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) {
+        start.skipped = QStringLiteral("poppler's pdftoppm is not installed (package poppler-utils)");
+        return start;
+    }
+    start.cups = std::make_unique<PrivateCups>();
+    if (start.cups->running()) return start;
+    if (start.cups->notAllowed()) {
+        start.skipped = QStringLiteral("the print tests on CUPS are skipped: ") + start.cups->whyNot();
+    } else {
+        start.failed = start.cups->whyNot();
+    }
+    start.cups.reset();
+    return start;
 }
 
 }  // namespace kakeibo::testing

@@ -4,6 +4,7 @@
 // destination. While it runs, this process (Qt's printing and CUPS'
 // client library) talks to it and to nothing else.
 
+#include <memory>
 #include <optional>
 
 #include <QString>
@@ -55,5 +56,15 @@ private:
     QString device_;
     QString output_;
 };
+
+// What a print test class does first: the print system started, or why its
+// tests are skipped (poppler's tools or the rights are missing) or fail (it
+// should have started and did not).
+struct CupsStart {
+    std::unique_ptr<PrivateCups> cups;
+    QString skipped;
+    QString failed;
+};
+CupsStart startPrivateCups();
 
 }  // namespace kakeibo::testing

@@ -39,7 +39,7 @@
 #include "messages/SafetyMessages.h"
 #include "support/ScriptedUi.h"
 #ifdef KAKEIBO_BOOK_GENERATOR
-#include "generator/BookGenerator.h"
+#include "GeneratedBookForm.h"
 #endif
 #include "support/TempDir.h"
 #include "TestRegistry.h"
@@ -216,12 +216,9 @@ private slots:
         QSKIP("built without the book generator (KAKEIBO_BENCH=OFF)");
 #else
         QDir().mkpath(folder);
-        TempDir dir;
-        QVERIFY(writeProgramFolder(dir.path(), 20));
-        ScriptedUi ui;
-        TForm1 form(dir.path(), ui);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        kakeibo::testing::GeneratedBookForm generated;
+        QVERIFY(generated.open());
+        TForm1& form = *generated.form;
         form.runCommand([](Book& book) {
             book.chkBoxComma = true;
             book.chkBoxRedText = true;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "CliRun.h"
+#include "SettingsSheet.h"
 #include "model/Dates.h"
 #include "storage/Cp932.h"
 #include "storage/DataFile.h"
@@ -21,13 +22,7 @@ using test::CliRun;
 void writeSmallBook(const TempDir& dir) {
     PrefImage prefs;
     prefs.version = 50;
-    SheetRecord out;
-    out.rows = 35;
-    out.cols = 2;
-    out.cells.assign(34, std::vector<std::string>(2));
-    out.cells[0] = {"食費", "30000"};
-    out.cells[1] = {"日用品", "5000"};
-    prefs.genkinOut = out;
+    prefs.genkinOut = test::settingsSheet(35, 2, {{"食費", "30000"}, {"日用品", "5000"}});
     dir.write("Mirab050.prf", encodePrefFile(prefs));
 
     DataImage data;

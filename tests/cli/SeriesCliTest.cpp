@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "CliRun.h"
+#include "SettingsSheet.h"
 
 #include "model/Dates.h"
 #include "storage/DataFile.h"
@@ -25,19 +26,8 @@ CliRun series(const TempDir& dir, const std::string& args) { return cli(dir, "--
 void writeBook(const TempDir& dir) {
     PrefImage prefs;
     prefs.version = 50;
-    SheetRecord out;
-    out.rows = 35;
-    out.cols = 2;
-    out.cells.assign(34, std::vector<std::string>(2));
-    out.cells[0] = {"食費", "3000"};
-    out.cells[1] = {"日用品", "5000"};
-    prefs.genkinOut = out;
-    SheetRecord in;
-    in.rows = 20;
-    in.cols = 1;
-    in.cells.assign(19, std::vector<std::string>(1));
-    in.cells[0] = {"お小遣い"};
-    prefs.genkinIn = in;
+    prefs.genkinOut = test::settingsSheet(35, 2, {{"食費", "3000"}, {"日用品", "5000"}});
+    prefs.genkinIn = test::settingsSheet(20, 1, {{"お小遣い"}});
     prefs.shokiGenkin = "10000";
     prefs.shokichiUse = true;
     dir.write("Mirab050.prf", encodePrefFile(prefs));
