@@ -368,25 +368,31 @@ void calcBody(Book& book) {
     calcBody(book, lists, ledger);
 }
 
+void calcCurrentAndFollowing(Book& book) {
+    if (book.cards.empty()) return;
+    HoldNotifications hold(book.allSheets());
+    WaitBox wait(book.ui(), kCalcWaitText);
+    const CalcLists lists(book);
+    CreditLedger ledger(book.GridCredit, true);
+    calcBody(book, lists, ledger);
+    // Each card was stored by its calculation, so moving on needs no
+    // second store.
+    while (!book.cards.curIsLast()) {
+        const TIndex& done = book.cards.cur();
+        book.cards.setCurIndex(book.cards.curIndex() + 1);
+        dispTheDayBody(book, book.cards.cur().date, partsToShowBeforeCalculation(book, done));
+        calcBody(book, lists, ledger);
+    }
+    ledger.flush();
+}
+
 void btnCalcMouseUp(Book& book, bool ctrlOnly) {
     if (book.cards.empty()) return;
     const Date shown = book.cards.cur().date;
     {
         HoldNotifications hold(book.allSheets());
         if (ctrlOnly) {
-            WaitBox wait(book.ui(), kCalcWaitText);
-            const CalcLists lists(book);
-            CreditLedger ledger(book.GridCredit, true);
-            calcBody(book, lists, ledger);
-            // Each card was stored by its calculation, so moving on needs no
-            // second store.
-            while (!book.cards.curIsLast()) {
-                const TIndex& done = book.cards.cur();
-                book.cards.setCurIndex(book.cards.curIndex() + 1);
-                dispTheDayBody(book, book.cards.cur().date, partsToShowBeforeCalculation(book, done));
-                calcBody(book, lists, ledger);
-            }
-            ledger.flush();
+            calcCurrentAndFollowing(book);
         } else {
             calcBody(book);
         }

@@ -60,6 +60,11 @@ struct CalcLists {
 // The "計算する" button released; ctrlOnly when Ctrl alone was held.
 void btnCalcMouseUp(Book& book, bool ctrlOnly);
 
+// The Ctrl run without its last steps: calculates the current card and
+// every later card in date order, with the wait box shown; the last card
+// is left current and on the sheets.
+void calcCurrentAndFollowing(Book& book);
+
 // Calculates the current card and stores it.
 void calcBody(Book& book);
 void calcBody(Book& book, const CalcLists& lists, CreditLedger& ledger);

@@ -1,0 +1,142 @@
+#include "exchange/BookCards.h"
+
+#include <algorithm>
+
+#include "book/DayDisplay.h"
+
+namespace kakeibo {
+namespace {
+
+const TIndex* card(const Book& book, Date date) {
+    const auto index = findCardIndex(book, date);
+    return index ? &book.cards.at(*index) : nullptr;
+}
+
+TIndex* card(Book& book, Date date) {
+    const auto index = findCardIndex(book, date);
+    return index ? &book.cards.at(*index) : nullptr;
+}
+
+template <class CardT>
+auto& linesOf(CardT& card, LandingSheet sheet) {
+    switch (sheet) {
+        case LandingSheet::Income: return card.incomeList;
+        case LandingSheet::Account: return card.accountList;
+        case LandingSheet::Spend: break;
+    }
+    return card.spendList;
+}
+
+constexpr std::string_view kCrLf = "\r\n";
+
+// The position of the last memo line equal to line, or npos.
+std::size_t lastMemoLine(const std::string& memo, const std::string& line) {
+    const std::string wanted = line + std::string(kCrLf);
+    for (std::size_t at = memo.rfind(wanted); at != std::string::npos; at = memo.rfind(wanted, at - 1)) {
+        if (at == 0 || memo.compare(at - kCrLf.size(), kCrLf.size(), kCrLf) == 0) return at;
+    }
+    return std::string::npos;
+}
+
+}  // namespace
+
+const std::vector<TKiroku>* cardLines(const Book& book, Date date, LandingSheet sheet) {
+    const TIndex* c = card(book, date);
+    return c ? &linesOf(*c, sheet) : nullptr;
+}
+
+const std::string* cardMemo(const Book& book, Date date) {
+    const TIndex* c = card(book, date);
+    return c ? &c->memo : nullptr;
+}
+
+bool hasCard(const Book& book, Date date) { return card(book, date) != nullptr; }
+
+std::optional<Date> firstCardFrom(const Book& book, Date date) {
+    const auto& items = book.cards.items();
+    const auto it = std::lower_bound(items.begin(), items.end(), date,
+                                     [](const TIndex& c, Date d) { return c.date < d; });
+    if (it == items.end()) return std::nullopt;
+    return it->date;
+}
+
+std::optional<Date> nearestCard(const Book& book, Date date) {
+    const auto& items = book.cards.items();
+    if (items.empty()) return std::nullopt;
+    const auto it = std::upper_bound(items.begin(), items.end(), date,
+                                     [](Date d, const TIndex& c) { return d < c.date; });
+    if (it == items.begin()) return it->date;
+    return std::prev(it)->date;
+}
+
+std::vector<Date> createCards(Book& book, std::vector<Date> dates) {
+    std::sort(dates.begin(), dates.end());
+    dates.erase(std::unique(dates.begin(), dates.end()), dates.end());
+    std::erase_if(dates, [&book](Date d) { return hasCard(book, d); });
+    if (dates.empty()) return dates;
+
+    std::vector<TIndex>& items = book.cards.items();
+    const std::optional<Date> current = items.empty() ? std::nullopt : std::optional(book.cards.cur().date);
+    std::vector<TIndex> merged;
+    merged.reserve(items.size() + dates.size());
+    auto next = dates.begin();
+    for (TIndex& existing : items) {
+        for (; next != dates.end() && *next < existing.date; ++next) merged.emplace_back().date = *next;
+        merged.push_back(std::move(existing));
+    }
+    for (; next != dates.end(); ++next) merged.emplace_back().date = *next;
+    items = std::move(merged);
+    book.cards.setCurIndex(current ? *findCardIndex(book, *current) : 0);
+    return dates;
+}
+
+void appendLine(Book& book, Date date, LandingSheet sheet, TKiroku line) {
+    if (TIndex* c = card(book, date)) linesOf(*c, sheet).push_back(std::move(line));
+}
+
+void appendMemoLine(Book& book, Date date, const std::string& line) {
+    TIndex* c = card(book, date);
+    if (!c) return;
+    // A memo that does not end its last line gets the line end first.
+    if (!c->memo.empty() && c->memo.back() != '\n' && c->memo.back() != '\r') c->memo += kCrLf;
+    c->memo += line;
+    c->memo += kCrLf;
+}
+
+bool removeLine(Book& book, Date date, LandingSheet sheet, int row, const TKiroku& line) {
+    TIndex* c = card(book, date);
+    if (!c) return false;
+    std::vector<TKiroku>& lines = linesOf(*c, sheet);
+    const auto index = static_cast<std::size_t>(row - 1);
+    if (row >= 1 && index < lines.size() && lines[index] == line) {
+        lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(index));
+        return true;
+    }
+    const auto found = std::find(lines.rbegin(), lines.rend(), line);
+    if (found == lines.rend()) return false;
+    lines.erase(std::next(found).base());
+    return true;
+}
+
+bool removeMemoLine(Book& book, Date date, const std::string& line) {
+    TIndex* c = card(book, date);
+    if (!c) return false;
+    const std::size_t at = lastMemoLine(c->memo, line);
+    if (at == std::string::npos) return false;
+    c->memo.erase(at, line.size() + kCrLf.size());
+    return true;
+}
+
+bool removeCardIfEmpty(Book& book, Date date) {
+    const auto index = findCardIndex(book, date);
+    if (!index || book.cards.size() <= 1) return false;
+    const TIndex& c = book.cards.at(*index);
+    if (!c.spendList.empty() || !c.incomeList.empty() || !c.accountList.empty() || !c.memo.empty()) return false;
+    const Date current = book.cards.cur().date;
+    book.cards.setCurIndex(*index);
+    book.cards.deleteCurrent();
+    if (current != date) book.cards.setCurIndex(*findCardIndex(book, current));
+    return true;
+}
+
+}  // namespace kakeibo
