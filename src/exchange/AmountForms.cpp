@@ -19,6 +19,10 @@ bool eatAny(std::string_view& text, std::initializer_list<std::string_view> pref
     return false;
 }
 
+void skipSpaces(std::string_view& text) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+}
+
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Ten trillion yen and more is no household's amount but a slip (or a
@@ -54,16 +58,13 @@ std::optional<std::string> plainNumber(std::string_view text) {
 
 std::optional<double> readStatementAmount(std::string_view text) {
     // NFKC makes full-width digits, signs and the full-width yen sign plain.
-    std::string normalized = normalizeNfkc(text);
-    std::string compact;
-    for (char c : normalized) {
-        if (c != ' ') compact += c;
-    }
-    std::string_view rest(compact);
+    const std::string normalized = normalizeNfkc(text);
+    std::string_view rest(normalized);
+    skipSpaces(rest);
     bool negative = false;
     bool signSeen = false;
     bool currencySeen = false;
-    // A sign and a currency sign, in either order.
+    // A sign and a currency sign, in either order, each perhaps followed by spaces.
     for (int round = 0; round < 2; ++round) {
         if (!signSeen && eatAny(rest, {"-", "\u2212", "\u25B2", "\u25B3"})) {
             negative = signSeen = true;
@@ -72,8 +73,13 @@ std::optional<double> readStatementAmount(std::string_view text) {
         } else if (!currencySeen && eatAny(rest, {"\u00A5", "\\"})) {
             currencySeen = true;
         }
+        skipSpaces(rest);
     }
-    if (!currencySeen && rest.size() >= 3 && rest.substr(rest.size() - 3) == "円") rest.remove_suffix(3);
+    while (!rest.empty() && rest.back() == ' ') rest.remove_suffix(1);
+    if (!currencySeen && rest.size() >= 3 && rest.substr(rest.size() - 3) == "円") {
+        rest.remove_suffix(3);
+        while (!rest.empty() && rest.back() == ' ') rest.remove_suffix(1);
+    }
     const auto digits = plainNumber(rest);
     if (!digits) return std::nullopt;
     const double value = textToAmount(*digits);

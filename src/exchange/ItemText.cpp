@@ -68,11 +68,44 @@ std::string cutToBytes(const std::string& text, std::size_t maxBytes) {
     return text;
 }
 
+bool isCombiningMark(std::uint32_t cp) {
+    return (cp >= 0x0300 && cp <= 0x036F) || cp == 0x3099 || cp == 0x309A;
+}
+
+// text with each run of characters CP932 lacks put in NFKC (with the
+// character a combining mark belongs to), so that what the files can hold
+// stays as it was written: ㈱, ①, half-width katakana.
+std::string normalizedWhereNeeded(std::string_view text) {
+    std::string out;
+    std::size_t lastStart = 0;  // where the last character kept in out begins
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t length = charLength(text, i);
+        if (utf8ToCp932(text.substr(i, length))) {
+            lastStart = out.size();
+            out += text.substr(i, length);
+            i += length;
+            continue;
+        }
+        std::string run;
+        if (isCombiningMark(codePointOf(text.substr(i, length))) && lastStart < out.size()) {
+            run = out.substr(lastStart);
+            out.resize(lastStart);
+        }
+        while (i < text.size() && !utf8ToCp932(text.substr(i, length = charLength(text, i)))) {
+            run += text.substr(i, length);
+            i += length;
+        }
+        lastStart = out.size();
+        out += normalizeNfkc(run);
+    }
+    return out;
+}
+
 FittedText fit(std::string_view text, std::optional<std::size_t> maxBytes) {
     std::string line = oneLine(text);
     auto encoded = utf8ToCp932(line);
     if (!encoded) {
-        line = oneLine(normalizeNfkc(line));
+        line = oneLine(normalizedWhereNeeded(line));
         encoded = utf8ToCp932(line);
     }
     if (!encoded) return FittedText{std::nullopt, unstorableCharacter(line)};

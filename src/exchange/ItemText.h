@@ -1,8 +1,8 @@
 #pragma once
 // What the text of a statement becomes in the book, where it must fit the
 // files: one line (line breaks and tabs become spaces), in the files'
-// character set (a text with characters Shift-JIS lacks is first put in
-// NFKC, which turns many of them into ones it has), and, for an item, cut
+// character set (characters Shift-JIS lacks are first put in NFKC, which
+// turns many of them into ones it has), and, for an item, cut
 // to the 255 bytes a cell holds without splitting a character.
 
 #include <cstddef>

@@ -6,16 +6,28 @@
 
 namespace kakeibo {
 
+namespace {
+
+// Spaces around a rule's text are a slip of typing, never what it looks for.
+std::string trimmedSpaces(std::string text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
 RuleSet::RuleSet(std::vector<Rule> rules) : rules_(std::move(rules)) {
     folded_.reserve(rules_.size());
-    for (const Rule& rule : rules_) folded_.push_back(foldForMatching(rule.text));
+    // Folding makes the ideographic space a plain one.
+    for (const Rule& rule : rules_) folded_.push_back(trimmedSpaces(foldForMatching(rule.text)));
 }
 
 const std::string* RuleSet::match(std::string_view description) const {
     if (rules_.empty()) return nullptr;
     const std::string folded = foldForMatching(description);
     for (std::size_t i = 0; i < rules_.size(); ++i) {
-        // A rule whose text folds to nothing would take every row.
+        // A rule whose text is only spaces would take every row.
         if (!folded_[i].empty() && foldedContains(folded, folded_[i])) return &rules_[i].category;
     }
     return nullptr;
