@@ -3,8 +3,11 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -104,7 +107,16 @@ std::optional<std::string> QtUiPort::askSaveFileName(const FileDialogRequest& re
     return askFileName(request, true);
 }
 
-std::optional<std::string> QtUiPort::askFileName(const FileDialogRequest& request, bool save) {
+std::optional<SaveFileChoice> QtUiPort::askSaveFile(const FileDialogRequest& request,
+                                                   const std::vector<std::string>& encodings) {
+    int encoding = 0;
+    auto path = askFileName(request, true, encodings, &encoding);
+    if (!path) return std::nullopt;
+    return SaveFileChoice{std::move(*path), encoding};
+}
+
+std::optional<std::string> QtUiPort::askFileName(const FileDialogRequest& request, bool save,
+                                                 const std::vector<std::string>& encodings, int* encoding) {
     QFileDialog dialog(mainWindow_, QString::fromStdString(request.title));
     dialog.setObjectName(save ? QStringLiteral("SaveDialog1") : QStringLiteral("OpenDialog1"));
     // Qt's own dialog, so it looks the same everywhere and tests can drive
@@ -124,7 +136,21 @@ std::optional<std::string> QtUiPort::askFileName(const FileDialogRequest& reques
         if (request.initialFile.find('/') != std::string::npos) dialog.setDirectory(initial.absolutePath());
         dialog.selectFile(initial.fileName());
     }
+    QComboBox* encodingList = nullptr;
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    if (!encodings.empty() && grid) {
+        // Below the file type, where Qt's own dialog has room for a row.
+        encodingList = new QComboBox(&dialog);
+        encodingList->setObjectName(QStringLiteral("cmbEncoding"));
+        for (const std::string& name : encodings) encodingList->addItem(QString::fromStdString(name));
+        auto* label = new QLabel(QStringLiteral("文字コード(&E):"), &dialog);
+        label->setBuddy(encodingList);
+        const int row = grid->rowCount();
+        grid->addWidget(label, row, 0);
+        grid->addWidget(encodingList, row, 1);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    if (encoding) *encoding = encodingList ? encodingList->currentIndex() : 0;
     return dialog.selectedFiles().first().toStdString();
 }
 

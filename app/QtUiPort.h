@@ -42,6 +42,9 @@ public:
     YearMonthResult askYearMonth(bool showMonth) override;
     std::optional<std::string> askOpenFileName(const FileDialogRequest& request) override;
     std::optional<std::string> askSaveFileName(const FileDialogRequest& request) override;
+    // Qt's save dialog with a "文字コード" list below the file type.
+    std::optional<SaveFileChoice> askSaveFile(const FileDialogRequest& request,
+                                              const std::vector<std::string>& encodings) override;
     void beep() override;
     void showWait(const std::string& text) override;
     void hideWait() override;
@@ -50,7 +53,10 @@ public:
     WaitBox* waitBox();
 
 private:
-    std::optional<std::string> askFileName(const FileDialogRequest& request, bool save);
+    // With encodings, the dialog offers them and encoding receives the
+    // index of the one chosen.
+    std::optional<std::string> askFileName(const FileDialogRequest& request, bool save,
+                                           const std::vector<std::string>& encodings = {}, int* encoding = nullptr);
 
     QPointer<QWidget> mainWindow_;
     QPointer<WaitBox> waitBox_;

@@ -68,34 +68,38 @@ Examples:
   kakeibo-cli --today 2026-12-08 show 2026-12-08
   kakeibo-cli calc 2026-11-01 --following
   kakeibo-cli export month 2026-11 ~/M2026-11.txt
+  kakeibo-cli export --encoding utf-8 month 2026-11 ~/M2026-11.txt
 )";
 
 bool isoDateOk(const std::string& text) { return isoToDate(text).has_value(); }
 
 Date firstOf(const Ymd& ym) { return *makeDate(ym.year, ym.month, 1); }
 
-Json runExport(Book& book, const std::vector<std::string>& a) {
+Json runExport(Book& book, const std::vector<std::string>& a, const std::string& encodingName) {
     const std::string& what = a[0];
+    const ExportEncoding encoding = encodingName == "utf-8" ? ExportEncoding::Utf8WithBom : ExportEncoding::Cp932;
     if (what == "hibi") {
-        saveHibiText(book, a[3], *isoToDate(a[1]), *isoToDate(a[2]));
+        saveHibiText(book, a[3], *isoToDate(a[1]), *isoToDate(a[2]), encoding);
     } else if (what == "week") {
         showWeek(book, *isoToDate(a[1]));
         btnSumWeekClick(book);
-        saveSumTableText(book, a[2], weekExportHeading(book), book.GridWeekShishutsu, book.GridWeekShuNyu);
+        saveSumTableText(book, a[2], weekExportHeading(book), book.GridWeekShishutsu, book.GridWeekShuNyu,
+                         encoding);
     } else if (what == "month") {
         showMonth(book, *parseYearMonth(a[1]));
-        saveMonthSumText(book, a[2], monthExportHeading(book));
+        saveMonthSumText(book, a[2], monthExportHeading(book), encoding);
     } else if (what == "year") {
         showYear(book, *parseYear(a[1]));
         btnSumYearClick(book);
-        saveSumTableText(book, a[2], yearExportHeading(book), book.GridYearShishutsu, book.GridYearShuNyu);
+        saveSumTableText(book, a[2], yearExportHeading(book), book.GridYearShishutsu, book.GridYearShuNyu,
+                         encoding);
     } else if (what == "notes") {
-        writeExportFile(book, a[1], linesText(book.MemoOboe));
+        writeExportFile(book, a[1], linesText(book.MemoOboe), encoding);
     } else if (what == "memo") {
         const Ymd ym = *parseYearMonth(a[1]);
         leaveDayPage(book);
         dispMemoIchiran(book, ym.year, ym.month);
-        writeExportFile(book, a[2], linesText(book.MemoLeft));
+        writeExportFile(book, a[2], linesText(book.MemoLeft), encoding);
     }
     return Json::object();
 }
@@ -129,7 +133,7 @@ Json runOnBook(Book& book, const Options& o) {
         btnSumYearClick(book);
         return pageJson(book, PageKind::Year);
     }
-    if (o.command == "export") return runExport(book, a);
+    if (o.command == "export") return runExport(book, a, o.exportEncoding);
     return Json::object();
 }
 
@@ -251,6 +255,10 @@ void defineCommandLine(CLI::App& app, CommandLineValues& values) {
 
     auto* ex = app.add_subcommand("export", "write a text export (CP932, CR LF); print {}");
     ex->require_subcommand(1);
+    ex->add_option("--encoding", o.exportEncoding,
+                   "cp932 (the default) or utf-8: UTF-8 with a byte-order mark, which spreadsheet programs "
+                   "open as it is")
+        ->check(CLI::IsMember({"cp932", "utf-8"}));
     auto* exHibi = ex->add_subcommand("hibi", "the daily records of FROM..TO");
     exHibi->add_option("FROM", a[1], "YYYY-MM-DD")->required();
     exHibi->add_option("TO", a[2], "YYYY-MM-DD")->required();

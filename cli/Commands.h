@@ -26,6 +26,7 @@ struct Options {
     std::string command;         // "dump", "start", "show", "calc", ..., "export"
     std::vector<std::string> args;  // the command's arguments, already checked
     bool following = false;      // calc --following
+    std::string exportEncoding = "cp932";  // export --encoding: cp932 or utf-8
     // The command when it is one of the command modules, which holds its
     // own parsed values.
     std::shared_ptr<CommandModule> module;

@@ -41,9 +41,18 @@ void addEntrySection(std::string& out, std::string_view title, const std::vector
     out += kCrLf;
 }
 
-// Asks for a file name with the shared save dialog, set for text files.
-std::optional<std::string> askTextFileName(Book& book, const std::string& title, const std::string& name) {
-    return book.ui().askSaveFileName(FileDialogRequest{title, kSaveFilter, kTextFilterIndex, name});
+struct TextFileChoice {
+    std::string path;
+    ExportEncoding encoding = ExportEncoding::Cp932;
+};
+
+// Asks for a file name with the shared save dialog, set for text files,
+// and for the character set of the file.
+std::optional<TextFileChoice> askTextFileName(Book& book, const std::string& title, const std::string& name) {
+    const auto chosen =
+        book.ui().askSaveFile(FileDialogRequest{title, kSaveFilter, kTextFilterIndex, name}, exportEncodingNames());
+    if (!chosen) return std::nullopt;
+    return TextFileChoice{chosen->path, chosen->encoding == 1 ? ExportEncoding::Utf8WithBom : ExportEncoding::Cp932};
 }
 
 }  // namespace
@@ -172,10 +181,17 @@ std::string linesText(const std::string& text) {
 
 // --- writing ---------------------------------------------------------------------
 
-bool writeExportFile(Book& book, const std::string& path, const std::string& text) {
+std::vector<std::string> exportEncodingNames() { return {kCp932EncodingName, kUtf8EncodingName}; }
+
+std::optional<std::string> exportBytes(const std::string& text, ExportEncoding encoding) {
+    if (encoding == ExportEncoding::Utf8WithBom) return "\xEF\xBB\xBF" + text;
+    return utf8ToCp932(text);
+}
+
+bool writeExportFile(Book& book, const std::string& path, const std::string& text, ExportEncoding encoding) {
     // The editing layer admits only texts CP932 can hold; a text that slipped
     // past it is refused as a whole rather than written with holes.
-    const auto bytes = utf8ToCp932(text);
+    const auto bytes = exportBytes(text, encoding);
     if (!bytes || !saveFileSafely(path, *bytes, false)) {
         msgWriteFailed(book.ui());
         return false;
@@ -183,7 +199,7 @@ bool writeExportFile(Book& book, const std::string& path, const std::string& tex
     return true;
 }
 
-bool saveHibiText(Book& book, const std::string& path, Date start, Date end) {
+bool saveHibiText(Book& book, const std::string& path, Date start, Date end, ExportEncoding encoding) {
     storeTheDay(book);
     if (book.cards.empty() || book.cards.last().date < start || book.cards.first().date > end) {
         msgNoData(book.ui(), 5);
@@ -191,16 +207,16 @@ bool saveHibiText(Book& book, const std::string& path, Date start, Date end) {
     }
     const auto text = hibiText(book, start, end);
     if (!text) return false;
-    return writeExportFile(book, path, *text);
+    return writeExportFile(book, path, *text, encoding);
 }
 
 bool saveSumTableText(Book& book, const std::string& path, const std::string& heading, const Sheet& spend,
-                      const Sheet& income) {
-    return writeExportFile(book, path, sumTableText(heading, spend, income));
+                      const Sheet& income, ExportEncoding encoding) {
+    return writeExportFile(book, path, sumTableText(heading, spend, income), encoding);
 }
 
-bool saveMonthSumText(Book& book, const std::string& path, const std::string& heading) {
-    return writeExportFile(book, path, monthSumText(book, heading));
+bool saveMonthSumText(Book& book, const std::string& path, const std::string& heading, ExportEncoding encoding) {
+    return writeExportFile(book, path, monthSumText(book, heading), encoding);
 }
 
 // --- the daily-records dialog ------------------------------------------------------
@@ -259,8 +275,8 @@ HibiDialogOutcome btnSaveHibiClick(Book& book, const HibiFields& fields) {
         msgDateError(book.ui());
         return HibiDialogOutcome::KeepOpen;
     }
-    if (const auto path = askTextFileName(book, kHibiTitle, kHibiFileName)) {
-        saveHibiText(book, *path, *start, *end);
+    if (const auto file = askTextFileName(book, kHibiTitle, kHibiFileName)) {
+        saveHibiText(book, file->path, *start, *end, file->encoding);
     }
     return HibiDialogOutcome::Close;
 }
@@ -272,32 +288,34 @@ HibiFields mnuSaveTabSepHibiClick(const Book& book) {
 }
 
 void mnuSaveTabSepWeekClick(Book& book) {
-    if (const auto path = askTextFileName(book, kWeekTitle, weekExportName(book))) {
-        saveSumTableText(book, *path, weekExportHeading(book), book.GridWeekShishutsu, book.GridWeekShuNyu);
+    if (const auto file = askTextFileName(book, kWeekTitle, weekExportName(book))) {
+        saveSumTableText(book, file->path, weekExportHeading(book), book.GridWeekShishutsu, book.GridWeekShuNyu,
+                         file->encoding);
     }
 }
 
 void mnuSaveTabSepMonthClick(Book& book) {
-    if (const auto path = askTextFileName(book, kMonthTitle, monthExportName(book))) {
-        saveMonthSumText(book, *path, monthExportHeading(book));
+    if (const auto file = askTextFileName(book, kMonthTitle, monthExportName(book))) {
+        saveMonthSumText(book, file->path, monthExportHeading(book), file->encoding);
     }
 }
 
 void mnuSaveTabSepYearClick(Book& book) {
-    if (const auto path = askTextFileName(book, kYearTitle, yearExportName(book))) {
-        saveSumTableText(book, *path, yearExportHeading(book), book.GridYearShishutsu, book.GridYearShuNyu);
+    if (const auto file = askTextFileName(book, kYearTitle, yearExportName(book))) {
+        saveSumTableText(book, file->path, yearExportHeading(book), book.GridYearShishutsu, book.GridYearShuNyu,
+                         file->encoding);
     }
 }
 
 void mnuSaveTextOboeClick(Book& book) {
-    if (const auto path = askTextFileName(book, kOboeTitle, kOboeFileName)) {
-        writeExportFile(book, *path, linesText(book.MemoOboe));
+    if (const auto file = askTextFileName(book, kOboeTitle, kOboeFileName)) {
+        writeExportFile(book, file->path, linesText(book.MemoOboe), file->encoding);
     }
 }
 
 void mnuSaveTextMemoClick(Book& book) {
-    if (const auto path = askTextFileName(book, kMemoTitle, memoExportName(book))) {
-        writeExportFile(book, *path, linesText(book.MemoLeft));
+    if (const auto file = askTextFileName(book, kMemoTitle, memoExportName(book))) {
+        writeExportFile(book, file->path, linesText(book.MemoLeft), file->encoding);
     }
 }
 

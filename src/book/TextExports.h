@@ -1,8 +1,10 @@
 #pragma once
 // The Output menu: what the user sees, written into plain text files for
 // other programs. Files are CP932 with CR LF line ends and no byte-order
-// mark; comma-separated fields are never quoted, so a comma inside a text
-// stays in the file as it is. Nothing here is read back.
+// mark, or, when the person chooses it in the save dialog, UTF-8 with a
+// byte-order mark (which spreadsheet programs open without being told);
+// comma-separated fields are never quoted, so a comma inside a text stays
+// in the file as it is. Nothing here is read back.
 //
 // Every export builds its bytes in memory and writes them in one safe save:
 // a failure leaves no partial file and is reported with the write-failure
@@ -94,18 +96,32 @@ std::string linesText(const std::string& text);
 
 // --- writing -------------------------------------------------------------------
 
-// The UTF-8 text as CP932 bytes into path, replacing any file there. A text
-// that CP932 cannot hold, or a failed write, shows the write-failure message
-// and leaves no file behind. True when the file was written.
-bool writeExportFile(Book& book, const std::string& path, const std::string& text);
+// The character sets of an export, in the order the save dialog offers them.
+enum class ExportEncoding { Cp932, Utf8WithBom };
+inline constexpr const char* kCp932EncodingName = "Shift-JIS（CP932）";
+inline constexpr const char* kUtf8EncodingName = "UTF-8（BOM付き）";
+std::vector<std::string> exportEncodingNames();
+
+// The file's bytes of a UTF-8 text: CP932, or UTF-8 after a byte-order
+// mark; nothing when CP932 cannot hold the text.
+std::optional<std::string> exportBytes(const std::string& text, ExportEncoding encoding);
+
+// The UTF-8 text as the encoding's bytes into path, replacing any file
+// there. A text that CP932 cannot hold, or a failed write, shows the
+// write-failure message and leaves no file behind. True when the file was
+// written.
+bool writeExportFile(Book& book, const std::string& path, const std::string& text,
+                     ExportEncoding encoding = ExportEncoding::Cp932);
 
 // Stores the day sheets, then writes the daily records of start..end. With
 // no card before or after the range: the no-data message, no file. With the
 // range between two cards: no file, no message. True when a file was written.
-bool saveHibiText(Book& book, const std::string& path, Date start, Date end);
+bool saveHibiText(Book& book, const std::string& path, Date start, Date end,
+                  ExportEncoding encoding = ExportEncoding::Cp932);
 bool saveSumTableText(Book& book, const std::string& path, const std::string& heading, const Sheet& spend,
-                      const Sheet& income);
-bool saveMonthSumText(Book& book, const std::string& path, const std::string& heading);
+                      const Sheet& income, ExportEncoding encoding = ExportEncoding::Cp932);
+bool saveMonthSumText(Book& book, const std::string& path, const std::string& heading,
+                      ExportEncoding encoding = ExportEncoding::Cp932);
 
 // --- the daily-records dialog ----------------------------------------------------
 

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kakeibo {
 
@@ -50,6 +51,13 @@ struct FileDialogRequest {
     std::string initialFile;
 };
 
+// A save dialog's answer: the file, and the index of the character set
+// chosen among those offered (0 when none were).
+struct SaveFileChoice {
+    std::string path;
+    int encoding = 0;
+};
+
 class UiPort {
 public:
     virtual ~UiPort() = default;
@@ -62,6 +70,16 @@ public:
     virtual YearMonthResult askYearMonth(bool showMonth) = 0;
     virtual std::optional<std::string> askOpenFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> askSaveFileName(const FileDialogRequest& request) = 0;
+    // A save dialog that also offers the character sets named in encodings,
+    // the first chosen at the start. A port whose dialog offers none
+    // answers with the first.
+    virtual std::optional<SaveFileChoice> askSaveFile(const FileDialogRequest& request,
+                                                      const std::vector<std::string>& encodings) {
+        (void)encodings;
+        auto path = askSaveFileName(request);
+        if (!path) return std::nullopt;
+        return SaveFileChoice{std::move(*path), 0};
+    }
     virtual void beep() = 0;
     virtual void showWait(const std::string& text) = 0;
     virtual void hideWait() = 0;

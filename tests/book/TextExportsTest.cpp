@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "SummaryFixture.h"
+#include "book/DayDisplay.h"
 #include "book/MemoList.h"
 #include "book/MonthSummary.h"
 #include "book/TextExports.h"
@@ -187,6 +188,22 @@ TEST_F(TextExportsTest, NotesAndMemoListLineByLine) {
     mnuSaveTextMemoClick(book);
     EXPECT_EQ(ui.saveRequests().at(1).initialFile, "Memo12月.txt");
     EXPECT_EQ(dir.read("memo.txt"), cp932("\r\n**** 12/5（火） ******* \r\n\r\nメモ\r\n"));
+}
+
+TEST_F(TextExportsTest, TheSaveDialogOffersUtf8WithAByteOrderMark) {
+    book.MemoOboe = "買い物リスト\n☃の置物\n";  // UTF-8 holds what CP932 lacks
+    ui.pushSaveFile(dir.file("oboe.txt"), 1);
+    mnuSaveTextOboeClick(book);
+    EXPECT_EQ(ui.saveEncodings().at(0), (std::vector<std::string>{"Shift-JIS（CP932）", "UTF-8（BOM付き）"}));
+    EXPECT_EQ(ui.saveRequests().at(0).filterIndex, 3);
+    EXPECT_EQ(dir.read("oboe.txt"), "\xEF\xBB\xBF買い物リスト\r\n☃の置物\r\n");
+
+    // The first choice, as before: CP932 without a mark.
+    card(2000, 1, 5).spendList = {line("食費", 1, "朝食")};
+    dispTheDay(book, dayOf(2000, 1, 5));
+    ui.pushSaveFile(dir.file("hibi.txt"), 0);
+    btnSaveHibiClick(book, HibiFields{"2000", "1", "5", "2000", "1", "5"});
+    EXPECT_EQ(dir.read("hibi.txt")->substr(0, 10), "2000/1/5\r\n");
 }
 
 TEST_F(TextExportsTest, AFailedWriteIsReportedAndLeavesNoFile) {

@@ -91,6 +91,14 @@ std::vector<FileDialogRequest> ScriptedUi::saveRequests() const {
     return result;
 }
 
+std::vector<std::vector<std::string>> ScriptedUi::saveEncodings() const {
+    std::vector<std::vector<std::string>> result;
+    for (const UiCall& call : calls_) {
+        if (call.kind == UiCallKind::SaveFile) result.push_back(call.encodings);
+    }
+    return result;
+}
+
 std::vector<bool> ScriptedUi::yearMonthRequests() const {
     std::vector<bool> result;
     for (const UiCall& call : calls_) {
@@ -212,11 +220,19 @@ std::optional<std::string> ScriptedUi::askOpenFileName(const FileDialogRequest& 
 }
 
 std::optional<std::string> ScriptedUi::askSaveFileName(const FileDialogRequest& request) {
+    auto chosen = askSaveFile(request, {});
+    if (!chosen) return std::nullopt;
+    return std::move(chosen->path);
+}
+
+std::optional<SaveFileChoice> ScriptedUi::askSaveFile(const FileDialogRequest& request,
+                                                     const std::vector<std::string>& encodings) {
     UiCall call;
     call.kind = UiCallKind::SaveFile;
     call.request = request;
+    call.encodings = encodings;
     calls_.push_back(std::move(call));
-    return takeOr(saveAnswers_, std::optional<std::string>{});
+    return takeOr(saveAnswers_, std::optional<SaveFileChoice>{});
 }
 
 void ScriptedUi::beep() {

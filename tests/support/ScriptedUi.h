@@ -25,6 +25,7 @@ struct UiCall {
     int screenY = 0;            // YesNo
     bool showMonth = false;     // AskYearMonth
     FileDialogRequest request;  // OpenFile, SaveFile
+    std::vector<std::string> encodings;  // SaveFile: the character sets offered
 };
 
 struct YesNoQuestion {
@@ -46,7 +47,13 @@ public:
     void pushYearMonth(int year, int month) { pushYearMonth(YearMonthResult{true, year, month}); }
     // nothing = the dialog was cancelled
     void pushOpenFileName(std::optional<std::string> name) { openAnswers_.push_back(std::move(name)); }
-    void pushSaveFileName(std::optional<std::string> name) { saveAnswers_.push_back(std::move(name)); }
+    void pushSaveFileName(std::optional<std::string> name) {
+        saveAnswers_.push_back(name ? std::optional(SaveFileChoice{std::move(*name), 0}) : std::nullopt);
+    }
+    // A save dialog confirmed with the request's encoding of that index.
+    void pushSaveFile(std::string name, int encoding) {
+        saveAnswers_.push_back(SaveFileChoice{std::move(name), encoding});
+    }
 
     // True when every scripted answer was asked for; a test that expects a
     // question the logic never asked fails on this.
@@ -59,6 +66,8 @@ public:
     std::vector<YesNoQuestion> questions() const;
     std::vector<FileDialogRequest> openRequests() const;
     std::vector<FileDialogRequest> saveRequests() const;
+    // The character sets each save dialog offered, in order.
+    std::vector<std::vector<std::string>> saveEncodings() const;
     std::vector<bool> yearMonthRequests() const;  // showMonth of each
     int calendarRequests() const;
     int beeps() const;
@@ -81,6 +90,8 @@ public:
     YearMonthResult askYearMonth(bool showMonth) override;
     std::optional<std::string> askOpenFileName(const FileDialogRequest& request) override;
     std::optional<std::string> askSaveFileName(const FileDialogRequest& request) override;
+    std::optional<SaveFileChoice> askSaveFile(const FileDialogRequest& request,
+                                              const std::vector<std::string>& encodings) override;
     void beep() override;
     void showWait(const std::string& text) override;
     void hideWait() override;
@@ -96,7 +107,7 @@ private:
     std::deque<CalendarResult> calendarAnswers_;
     std::deque<YearMonthResult> yearMonthAnswers_;
     std::deque<std::optional<std::string>> openAnswers_;
-    std::deque<std::optional<std::string>> saveAnswers_;
+    std::deque<std::optional<SaveFileChoice>> saveAnswers_;
     MsgResult defaultMessageAnswer_ = MsgResult::Ok;
     bool defaultYesNo_ = true;
 };
