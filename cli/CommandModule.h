@@ -47,7 +47,8 @@ std::string folderOf(const Options& options);
 // page command does: refuses (status 1) while another program has the
 // folder, prints work's JSON to out, and returns 1 when a file failure
 // message was shown, else 0. The window settings go back as they were read.
+// Without writeFiles the shutdown is left out: nothing is written.
 int runOnStartedBook(const Options& options, std::ostream& out, std::ostream& err,
-                     const std::function<Json(Book&)>& work);
+                     const std::function<Json(Book&)>& work, bool writeFiles = true);
 
 }  // namespace kakeibo::cli

@@ -1,5 +1,5 @@
 #include "CommandModule.h"
-
+#include "ImportCommand.h"
 #include "SearchCommand.h"
 #include "SeriesCommand.h"
 
@@ -14,6 +14,7 @@ std::vector<std::shared_ptr<CommandModule>> makeCommandModules() {
     modules.push_back(makeBackupsCommand());
     modules.push_back(makeRestoreBackupCommand());
     modules.push_back(makeSeriesCommand());
+    modules.push_back(makeImportCommand());
     return modules;
 }
 

@@ -177,7 +177,7 @@ std::string folderOf(const Options& options) {
 }
 
 int runOnStartedBook(const Options& options, std::ostream& out, std::ostream& err,
-                     const std::function<Json(Book&)>& work) {
+                     const std::function<Json(Book&)>& work, bool writeFiles) {
     TerminalUi ui(err, options.yes);
     const std::string folder = folderOf(options);
 
@@ -205,7 +205,7 @@ int runOnStartedBook(const Options& options, std::ostream& out, std::ostream& er
     // file lacked, so a script never moves the person's window.
     WindowSizes sizes;
     applyWindowLayout(report.layout, sizes);
-    formClose(book, sizes);
+    if (writeFiles) formClose(book, sizes);
 
     out << result.dump() << '\n';
     return ui.fileFailureShown() ? 1 : 0;

@@ -9,7 +9,6 @@
 #include "storage/DataFile.h"
 #include "storage/FolderLock.h"
 #include "storage/PrefFile.h"
-#include "support/TempDir.h"
 
 namespace kakeibo {
 namespace {
