@@ -253,12 +253,13 @@ void defineCommandLine(CLI::App& app, CommandLineValues& values) {
     auto* sumYear = app.add_subcommand("sum-year", "show year YYYY and press 集計");
     sumYear->add_option("YYYY", a[0])->required();
 
-    auto* ex = app.add_subcommand("export", "write a text export (CP932, CR LF); print {}");
+    auto* ex = app.add_subcommand("export", "write a text export (CP932 or UTF-8, CR LF); print {}");
     ex->require_subcommand(1);
     ex->add_option("--encoding", o.exportEncoding,
                    "cp932 (the default) or utf-8: UTF-8 with a byte-order mark, which spreadsheet programs "
                    "open as it is")
-        ->check(CLI::IsMember({"cp932", "utf-8"}));
+        ->check(CLI::IsMember({"cp932", "utf-8"}))
+        ->type_name("ENCODING");
     auto* exHibi = ex->add_subcommand("hibi", "the daily records of FROM..TO");
     exHibi->add_option("FROM", a[1], "YYYY-MM-DD")->required();
     exHibi->add_option("TO", a[2], "YYYY-MM-DD")->required();

@@ -101,28 +101,37 @@ public:
         command_->require_subcommand(0, 1);
 
         csv_ = command_->add_subcommand("csv", "a CSV statement: comma or tab separated, RFC 4180 quoting");
-        csv_->add_option("FILE", file_)->required();
-        csv_->add_option("--date", columns_.date, "COL: the date column (1-based)")->required();
-        csv_->add_option("--text", columns_.text, "COL: the description column")->required();
-        auto* amount = csv_->add_option("--amount", columns_.amount, "COL: one signed amount column");
+        csv_->add_option("FILE", file_, "the statement")->required();
+        csv_->add_option("--date", columns_.date, "the date column (1-based)")->required()->type_name("COL");
+        csv_->add_option("--text", columns_.text, "the description column")->required()->type_name("COL");
+        auto* amount =
+            csv_->add_option("--amount", columns_.amount, "one signed amount column")->type_name("COL");
         auto* outNegative = csv_->add_flag("--out-negative", outNegative_, "negative amounts are money out (default)");
         auto* inNegative = csv_->add_flag("--in-negative", inNegative_, "negative amounts are money in");
         outNegative->excludes(inNegative);
-        auto* out = csv_->add_option("--out", columns_.out, "COL: the money out column");
-        auto* in = csv_->add_option("--in", columns_.in, "COL: the money in column");
+        auto* out = csv_->add_option("--out", columns_.out, "the money out column")->type_name("COL");
+        auto* in = csv_->add_option("--in", columns_.in, "the money in column")->type_name("COL");
         out->needs(in);
         in->needs(out);
         amount->excludes(out)->excludes(in);
-        csv_->add_option("--skip", skip_, "N header lines to read over")->check(CLI::NonNegativeNumber);
-        csv_->add_option("--sep", separator_, ", or tab")->check(CLI::IsMember({",", "tab"}));
-        csv_->add_option("--encoding", encoding_, "auto (default), cp932 or utf-8")
-            ->check(CLI::IsMember({"auto", "cp932", "utf-8"}));
+        csv_->add_option("--skip", skip_, "header lines to read over (default 0)")
+            ->check(CLI::NonNegativeNumber)
+            ->type_name("N");
+        csv_->add_option("--sep", separator_, "the separator: , (default) or tab")
+            ->check(CLI::IsMember({",", "tab"}))
+            ->type_name(",|tab");
+        csv_->add_option("--encoding", encoding_, "auto (default: UTF-8 when the bytes are, else CP932), cp932 or utf-8")
+            ->check(CLI::IsMember({"auto", "cp932", "utf-8"}))
+            ->type_name("ENCODING");
         qif_ = command_->add_subcommand("qif", "a QIF file (!Type:Bank, Cash, CCard)");
-        qif_->add_option("FILE", file_)->required();
+        qif_->add_option("FILE", file_, "the QIF file")->required();
         for (CLI::App* sub : {csv_, qif_}) {
-            sub->add_option("--default-out", request_.defaultOut, "CATEGORY of money out no rule names");
-            sub->add_option("--default-in", request_.defaultIn, "CATEGORY of money in no rule names");
-            sub->add_option("--rules", rulesFile_, "FILE of rules, UTF-8, TEXT<TAB>CATEGORY a line");
+            sub->add_option("--default-out", request_.defaultOut, "the category of money out no rule names")
+                ->type_name("CATEGORY");
+            sub->add_option("--default-in", request_.defaultIn, "the category of money in no rule names")
+                ->type_name("CATEGORY");
+            sub->add_option("--rules", rulesFile_, "rules in a file: UTF-8, TEXT<TAB>CATEGORY a line")
+                ->type_name("FILE");
             sub->add_flag("--skip-bad", request_.skipBad, "import the good rows when some are bad");
             sub->add_flag("--dry-run", dryRun_, "show what would be imported; write nothing");
         }

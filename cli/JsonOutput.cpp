@@ -11,6 +11,14 @@
 
 namespace kakeibo::cli {
 
+Json amountJson(double amount) {
+    // The range first: a value out of it (or a NaN) has no integer to become.
+    if (amount > -9e15 && amount < 9e15 && amount == static_cast<double>(static_cast<long long>(amount))) {
+        return Json(static_cast<long long>(amount));
+    }
+    return Json(amount);
+}
+
 namespace {
 
 Json sheetRows(const Sheet& sheet) {

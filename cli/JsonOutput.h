@@ -13,6 +13,9 @@ namespace kakeibo::cli {
 
 using Json = nlohmann::ordered_json;
 
+// An amount in the output: whole yen as an integer, so 1500 is not 1500.0.
+Json amountJson(double amount);
+
 enum class PageKind { Day, Month, Week, Year };
 
 // {"panels": {...}, "sheets": {NAME: [[cell, ...], ...]}, "memo": TEXT}; each

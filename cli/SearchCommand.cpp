@@ -49,14 +49,6 @@ Examples:
   kakeibo-cli search --min 50000 --in spend,credit
 )";
 
-// Amounts in the output: whole yen as integers, so 1500 is not 1500.0.
-Json amountJson(double amount) {
-    if (amount == static_cast<double>(static_cast<long long>(amount)) && amount > -9e15 && amount < 9e15) {
-        return Json(static_cast<long long>(amount));
-    }
-    return Json(amount);
-}
-
 Json matchJson(const SearchMatch& m) {
     Json out = Json::object();
     out["date"] = m.date ? Json(dateToIso(*m.date)) : Json(nullptr);

@@ -8,6 +8,8 @@
 #include "storage/Cp932.h"
 #include "storage/DataFile.h"
 #include "storage/PrefFile.h"
+#include "support/SampleBooks.h"
+#include "support/SmallFileSystem.h"
 
 namespace kakeibo {
 namespace {
@@ -28,8 +30,8 @@ SheetRecord settingsSheet(int rows, int cols, const std::vector<std::vector<std:
 }
 
 // Cash categories 食費 and 日用品, cash income お小遣い, the bank みらい銀行
-// with the debit 電気代 and the income 給料; cards for 1 and 8 December 2026.
-void writeBook(const TempDir& dir) {
+// with the debit 電気代 and the income 給料.
+void writeSettings(const TempDir& dir) {
     PrefImage prefs;
     prefs.version = 50;
     prefs.genkinOut = settingsSheet(35, 2, {{"食費", "30000"}, {"日用品", "5000"}});
@@ -37,7 +39,11 @@ void writeBook(const TempDir& dir) {
     prefs.bankNames = std::array<std::string, 4>{"みらい銀行", "", "", ""};
     prefs.koza[0] = settingsSheet(9, 7, {{"電気代", "8000", "27", "", "", "", "給料"}});
     dir.write("Mirab050.prf", encodePrefFile(prefs));
+}
 
+// The settings above, and cards for 1 and 8 December 2026.
+void writeBook(const TempDir& dir) {
+    writeSettings(dir);
     DataImage data;
     data.startDate = *makeDate(2026, 12, 1);
     for (int day : {1, 8}) {
@@ -191,6 +197,27 @@ TEST(CliImport, QifWithSplitsAndATransferThenUndo) {
     const CliRun nothing = cli(dir, "--today 2026-12-08 import --undo");
     EXPECT_EQ(nothing.status, 1);
     EXPECT_NE(nothing.err.find("information: 元に戻せる取り込みはありません"), std::string::npos);
+}
+
+TEST(CliImport, ABookThatCannotBeWrittenSaysSoAndKeepsTheRecordOfTheImportBefore) {
+    SmallFileSystem disk("500k");
+    if (!disk.mounted()) GTEST_SKIP() << disk.refusal();
+    const TempDir& dir = disk.dir();
+    writeSettings(dir);
+    const std::string book = encodeDataFile(bookOfDays(*makeDate(2025, 12, 9), 365));
+    ASSERT_GT(book.size(), 250'000u);  // more than the room left after it
+    dir.write("Mirab050.mrb", book);
+    const std::string earlier = R"({"version": 1, "source": "last.csv", "lines": [], "memos": [], "cardsCreated": []})";
+    dir.write("Mirab050.import", earlier);
+    dir.write("s.csv", "2026/12/03,本屋,-1500\n");
+
+    const CliRun run = cli(dir, "--today 2026-12-08 import csv '" + dir.file("s.csv") +
+                                    "' --date 1 --text 2 --amount 3 --default-out 食費");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("error: ファイル書き込みに失敗しました"), std::string::npos) << run.err;
+    EXPECT_EQ(dir.read("Mirab050.mrb"), book);
+    // The next undo takes back the import the file holds, not this one.
+    EXPECT_EQ(dir.read("Mirab050.import"), earlier);
 }
 
 TEST(CliImport, MistakesInTheCommandAreUsageErrors) {
