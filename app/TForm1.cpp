@@ -15,6 +15,7 @@
 #include "app/SheetView.h"
 #include "app/SplashBox.h"
 #include "app/editing/SheetEditAids.h"
+#include "app/exchange/ImportMenu.h"
 #include "app/pages/BookBindings.h"
 #include "app/pages/CreditPage.h"
 #include "app/charts/ChartWindow.h"
@@ -256,6 +257,10 @@ void TForm1::connectMenus() {
     onTrigger(menu_.mnuSaveAsPref, mnuSaveAsPrefClick);
     connect(menu_.mnuExit, &QAction::triggered, this, [this] { mnuExitClick(); });
     connect(menu_.mnuRestoreBackup, &QAction::triggered, this, [this] { mnuRestoreBackupClick(); });
+    connect(menu_.mnuImport, &QAction::triggered, this, [this] { shell::mnuImportClick(*this); });
+    connect(menu_.mnuUndoImport, &QAction::triggered, this, [this] { shell::mnuUndoImportClick(*this); });
+    connect(menu_.File1, &QMenu::aboutToShow, this,
+            [this] { menu_.mnuUndoImport->setEnabled(undoImportEnabled(*this)); });
 
     connect(menu_.Edit1, &QMenu::aboutToShow, this, [this] { Edit1Click(); });
     // The shortcuts stay live while the menu is closed; each command checks

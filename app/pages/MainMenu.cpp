@@ -36,6 +36,9 @@ MainMenu buildMainMenu(QMenuBar* bar, QWidget* window) {
     m.mnuExit = item(m.File1, "mnuExit", QStringLiteral("終了(&X)"));
     m.File1->addSeparator();
     m.mnuRestoreBackup = item(m.File1, "mnuRestoreBackup", QStringLiteral("バックアップから復元…"));
+    m.File1->addSeparator();
+    m.mnuImport = item(m.File1, "mnuImport", QStringLiteral("取り込み…"));
+    m.mnuUndoImport = item(m.File1, "mnuUndoImport", QStringLiteral("取り込みを元に戻す"));
 
     m.Edit1 = menu(bar, "Edit1", QStringLiteral("編集(&E)"));
     m.mnuUndo = item(m.Edit1, "mnuUndo", QStringLiteral("元に戻す(&U)"), QKeySequence("Ctrl+Z"));

@@ -17,8 +17,11 @@ struct MainMenu {
     QAction* mnuOpenPref = nullptr;
     QAction* mnuSaveAsPref = nullptr;
     QAction* mnuExit = nullptr;
-    // Beyond the original items: the backup generations.
+    // Beyond the original items: the backup generations, bank and card
+    // statements brought in and the last of them taken back.
     QAction* mnuRestoreBackup = nullptr;
+    QAction* mnuImport = nullptr;
+    QAction* mnuUndoImport = nullptr;
 
     QMenu* Edit1 = nullptr;
     QAction* mnuUndo = nullptr;

@@ -1,8 +1,19 @@
 #include "exchange/BookCategories.h"
 
+#include <algorithm>
+
 #include "book/SettingsApply.h"
 
 namespace kakeibo {
+namespace {
+
+void addChoices(std::vector<std::string>& choices, const ItemList& items) {
+    for (const std::string& item : items) {
+        if (!item.empty() && std::find(choices.begin(), choices.end(), item) == choices.end()) choices.push_back(item);
+    }
+}
+
+}  // namespace
 
 std::string_view landingSheetName(LandingSheet sheet) {
     switch (sheet) {
@@ -51,6 +62,19 @@ std::optional<LandingCategory> BookCategories::find(const std::string& category,
         }
     }
     return std::nullopt;
+}
+
+std::vector<std::string> BookCategories::choices(bool moneyIn) const {
+    std::vector<std::string> out;
+    addChoices(out, moneyIn ? lists_.income : lists_.spending);
+    addChoices(out, lists_.account);
+    return out;
+}
+
+std::vector<std::string> BookCategories::allChoices() const {
+    std::vector<std::string> out;
+    for (const ItemList* items : {&lists_.spending, &lists_.income, &lists_.account}) addChoices(out, *items);
+    return out;
 }
 
 std::optional<std::string> BookCategories::transferLabel(std::string_view bankName, bool moneyIn) const {

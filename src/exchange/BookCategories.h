@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "book/Book.h"
 #include "book/DayCalculation.h"
@@ -39,6 +40,13 @@ public:
     // came out of the bank into cash (moneyIn), " ＿ 入金" when cash went
     // into it. Nothing when no named account has that name.
     std::optional<std::string> transferLabel(std::string_view bankName, bool moneyIn) const;
+
+    // The categories a person may choose for money out (moneyIn false: the
+    // spending list) or in (the income list), then the account line labels;
+    // each once, without the lists' blank separators.
+    std::vector<std::string> choices(bool moneyIn) const;
+    // Every category of the three lists: spending, income, account.
+    std::vector<std::string> allChoices() const;
 
     const ItemList& spending() const { return lists_.spending; }
     const ItemList& income() const { return lists_.income; }

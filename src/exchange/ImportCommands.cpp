@@ -1,21 +1,10 @@
 #include "exchange/ImportCommands.h"
 
+#include "exchange/ImportPreview.h"
 #include "messages/ExchangeMessages.h"
 #include "sheets/AmountText.h"
 
 namespace kakeibo {
-namespace {
-
-const char* sheetWord(LandingSheet sheet) {
-    switch (sheet) {
-        case LandingSheet::Spend: return "支出";
-        case LandingSheet::Income: return "収入";
-        case LandingSheet::Account: return "口座";
-    }
-    return "";
-}
-
-}  // namespace
 
 std::string fileNameOf(const std::string& path) {
     const auto slash = path.find_last_of('/');

@@ -119,6 +119,12 @@ bool saveImportMemory(const std::string& folder, const ImportMemory& memory, Fil
     return saveFileSafely(rulesFileName(folder), encodeImportMemory(memory), false, files);
 }
 
+std::string brokenRulesFileName(const std::string& folder) { return rulesFileName(folder) + ".broken"; }
+
+bool setAsideBrokenMemory(const std::string& folder, FileLayer& files) {
+    return files.rename(rulesFileName(folder), brokenRulesFileName(folder)) && files.fsyncFolder(folder);
+}
+
 const ImportProfile* findProfile(const ImportMemory& memory, const std::string& name) {
     for (const ImportProfile& p : memory.profiles) {
         if (p.name == name) return &p;

@@ -45,6 +45,12 @@ struct LoadedMemory {
 LoadedMemory loadImportMemory(const std::string& folder, FileLayer& files = systemFileLayer());
 bool saveImportMemory(const std::string& folder, const ImportMemory& memory, FileLayer& files = systemFileLayer());
 
+// A file that could not be read is moved to "Mirab050.rules.broken" before
+// anything is saved over it, so rules a newer program or a mended file may
+// still give back are never overwritten. False when it could not be moved.
+bool setAsideBrokenMemory(const std::string& folder, FileLayer& files = systemFileLayer());
+std::string brokenRulesFileName(const std::string& folder);
+
 // The profile of that name, or nullptr.
 const ImportProfile* findProfile(const ImportMemory& memory, const std::string& name);
 // Replaces the profile of the same name, or adds it at the end.

@@ -212,7 +212,8 @@ ImportPlan planImport(const Book& book, const StatementRows& rows, const ImportC
             }
             planned.memos = std::move(*room);
             ++plan.added;
-            if (!hasCard(book, row.date)) newCards.insert(row.date);
+            planned.newCard = !hasCard(book, row.date);
+            if (planned.newCard) newCards.insert(row.date);
             if (!plan.first || row.date < *plan.first) plan.first = row.date;
             if (!plan.last || row.date > *plan.last) plan.last = row.date;
         } else {

@@ -40,6 +40,7 @@ struct PlannedLine {
     std::string category;
     double amount = 0;  // as the sheet holds it
     bool duplicate = false;
+    bool newCard = false;  // the date has no card yet: the import makes it
     std::vector<std::string> memos;  // memo lines to add to the card (none for a duplicate)
 };
 

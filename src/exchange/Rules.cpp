@@ -8,6 +8,8 @@ namespace kakeibo {
 
 namespace {
 
+constexpr const char* kHalfRule = "文字か分類が空です";
+
 // Spaces around a rule's text are a slip of typing, never what it looks for.
 std::string trimmedSpaces(std::string text) {
     const auto first = text.find_first_not_of(' ');
@@ -53,7 +55,21 @@ RulesText readRulesText(std::string_view text) {
         }
         Rule rule{std::string(line.substr(0, tab)), std::string(line.substr(tab + 1))};
         if (rule.text.empty() || rule.category.empty()) {
-            result.problems.push_back(ReadProblem{lineNumber, "文字か分類が空です"});
+            result.problems.push_back(ReadProblem{lineNumber, kHalfRule});
+            continue;
+        }
+        result.rules.push_back(std::move(rule));
+    }
+    return result;
+}
+
+RulesText rulesFromRows(const std::vector<Rule>& rows) {
+    RulesText result;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        Rule rule{trimmedSpaces(rows[i].text), trimmedSpaces(rows[i].category)};
+        if (rule.text.empty() && rule.category.empty()) continue;
+        if (rule.text.empty() || rule.category.empty()) {
+            result.problems.push_back(ReadProblem{static_cast<int>(i) + 1, kHalfRule});
             continue;
         }
         result.rules.push_back(std::move(rule));

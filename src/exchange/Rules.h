@@ -41,4 +41,10 @@ struct RulesText {
 };
 RulesText readRulesText(std::string_view text);
 
+// The rules as a table holds them, one a row: a row left empty is read
+// over; a row with only its text or only its category is a problem (its
+// line the 1-based row), since half a rule either takes every row or
+// names no category.
+RulesText rulesFromRows(const std::vector<Rule>& rows);
+
 }  // namespace kakeibo

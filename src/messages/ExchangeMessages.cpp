@@ -101,10 +101,27 @@ MsgResult msgUndoRecordNotRemoved(UiPort& ui) {
     return show(ui, "取り込みの記録（Mirab050.import）を消せませんでした", MsgKind::Error, MsgButtons::Ok, 120, 120);
 }
 
-MsgResult msgRulesFileBroken(UiPort& ui) {
-    return show(ui, "取り込みの設定ファイル（Mirab050.rules）が壊れているようです" + std::string(kCrLf) +
-                        "規則と保存した設定は空から始めます",
-                MsgKind::Warning, MsgButtons::Ok, 200, 130);
+MsgResult msgRulesFileBroken(UiPort& ui, bool setAside) {
+    std::string text = "取り込みの設定ファイル（Mirab050.rules）が壊れているようです";
+    text += kCrLf;
+    text += setAside ? "規則と保存した設定は空から始めます（壊れたファイルは Mirab050.rules.broken として残しました）"
+                     : "規則と保存した設定は空から始めます（壊れたファイルを残すため、今回は設定を保存しません）";
+    return show(ui, text, MsgKind::Warning, MsgButtons::Ok, 200, 130);
+}
+
+MsgResult msgRulesFileWriteFailed(UiPort& ui) {
+    return show(ui, "取り込みの設定ファイル（Mirab050.rules）を書き込めませんでした", MsgKind::Error, MsgButtons::Ok,
+                120, 120);
+}
+
+MsgResult msgConfirmDeleteProfile(UiPort& ui, const std::string& name) {
+    return show(ui, "保存した設定「" + name + "」を削除しますか？", MsgKind::Confirmation, MsgButtons::OkCancel, 250,
+                100);
+}
+
+MsgResult msgHalfRule(UiPort& ui, int row) {
+    return show(ui, "規則の " + std::to_string(row) + " 行めは、文字か分類が空です", MsgKind::Warning, MsgButtons::Ok,
+                200, 130);
 }
 
 }  // namespace kakeibo

@@ -40,7 +40,13 @@ std::string undoImportDoneText(int removed, int cardsRemoved, const std::vector<
 // The lines were taken back but the record of the import stayed.
 MsgResult msgUndoRecordNotRemoved(UiPort& ui);
 
-// The import's settings file could not be read; it starts empty.
-MsgResult msgRulesFileBroken(UiPort& ui);
+// The import's settings file could not be read; it starts empty. setAside:
+// the broken file was kept under another name (else nothing is saved).
+MsgResult msgRulesFileBroken(UiPort& ui, bool setAside);
+MsgResult msgRulesFileWriteFailed(UiPort& ui);
+// OK or Cancel before a saved mapping profile is forgotten.
+MsgResult msgConfirmDeleteProfile(UiPort& ui, const std::string& name);
+// A rule of the table has its text or its category only (row from 1).
+MsgResult msgHalfRule(UiPort& ui, int row);
 
 }  // namespace kakeibo

@@ -16,6 +16,7 @@
 
 #include "app/QtUiPort.h"
 #include "app/SheetView.h"
+#include "app/exchange/ImportDialog.h"
 #include "app/safety/BackupListDialog.h"
 #include "app/TForm1.h"
 #include "app/search/SearchWindow.h"
@@ -34,6 +35,8 @@
 #include "book/SettingsApply.h"
 #include "book/Stores.h"
 #include "book/WeekYearSummary.h"
+#include "exchange/ImportProfiles.h"
+#include "storage/Cp932.h"
 #include "PrintDialogTestPages.h"
 #include "support/EntryLines.h"
 #include "messages/SafetyMessages.h"
@@ -287,6 +290,45 @@ private slots:
         list.show();
         QTest::qWait(30);
         QVERIFY(list.grab().save(folder + "/45-BackupList.png"));
+    }
+
+    // The import dialog over a bank's Shift-JIS statement of the last days,
+    // with the bank's saved profile and two rules: a line already on its
+    // card, an account line, an income line, a new card and a bad row.
+    void grabTheImportDialog() {
+        const QString folder = qEnvironmentVariable("KAKEIBO_SCREENSHOTS");
+        if (folder.isEmpty()) QSKIP("no folder for the pictures (KAKEIBO_SCREENSHOTS)");
+        QDir().mkpath(folder);
+        SampleWindow sample;
+        TForm1& form = sample.form;
+        Book& book = form.book();
+        const Date today = book.today();
+        auto day = [&](int back) { return dateToText(0, today - back); };
+        ImportMemory memory;
+        memory.rules = {{"ATM", book.makeKozaLabel(0, 0)}, {"ｷﾕｳﾖ", "お小遣い"}, {"ﾄﾞﾗﾂｸﾞ", "医療費"}};
+        ImportProfile bank;
+        bank.name = "みずほ銀行";
+        bank.statement.csv.skipLines = 1;
+        bank.statement.columns = CsvColumns{1, 2, 3, AmountSign::OutNegative, 0, 0, DateForm::Auto};
+        bank.defaultOut = "食費";
+        bank.defaultIn = "臨時収入";
+        memory.profiles = {bank};
+        memory.lastProfile = bank.name;
+        QVERIFY(saveImportMemory(book.folder, memory));
+        const std::string statement = "日付,お取引内容,金額,残高\r\n" + day(3) + ",ｺﾝﾋﾞﾆ,-540,98000\r\n" + day(2) +
+                                      ",スーパー,\"-3,280\",94720\r\n" + day(2) + ",ATM,-20000,74720\r\n" + day(1) +
+                                      ",ｷﾕｳﾖ ﾌﾘｺﾐ,\"3,000\",77720\r\n" + day(1) +
+                                      ",ﾄﾞﾗﾂｸﾞｽﾄｱ,-1280,76440\r\n" + "12/34,ｶ-ﾄﾞ,-980,75460\r\n";
+        const std::string path = sample.dir.file("meisai.csv");
+        sample.dir.write("meisai.csv", *utf8ToCp932(statement));
+        form.runCommand(storeTheDay);
+        kakeibo::shell::ImportDialog dialog(book, ChosenStatement{path, *utf8ToCp932(statement)},
+                                            [&form](const std::function<void(Book&)>& c) { form.runCommand(c); },
+                                            &form);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::qWait(50);
+        QVERIFY(dialog.grab().save(folder + "/50-Import.png"));
     }
 };
 

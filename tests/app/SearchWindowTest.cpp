@@ -27,11 +27,14 @@
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 #include "TestRegistry.h"
+#include "Typing.h"
 
 using namespace kakeibo;
 using kakeibo::shell::SearchResultModel;
 using kakeibo::shell::SearchWindow;
 using kakeibo::shell::SheetView;
+using kakeibo::testing::makeActive;
+using kakeibo::testing::typeText;
 
 namespace {
 
@@ -63,36 +66,6 @@ void fillBook(Book& book) {
         book.GridCredit.setCell(col, 1, std::vector<std::string>{"2024", "6", "1", "冷蔵庫", "98000", "Xカード", ""}[col]);
     }
     book.MemoOboe = "買うもの\nケーキの型";
-}
-
-// Types text into the focused widget as a keyboard does: ASCII as key
-// presses, Japanese as the input method commits it.
-void typeText(QWidget* target, const QString& text) {
-    target->setFocus();
-    QString composed;
-    const auto commit = [&] {
-        if (composed.isEmpty()) return;
-        QInputMethodEvent event;
-        event.setCommitString(composed);
-        QApplication::sendEvent(QApplication::focusWidget(), &event);
-        composed.clear();
-    };
-    for (const QChar c : text) {
-        if (c.unicode() < 128) {
-            commit();
-            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
-        } else {
-            composed += c;
-        }
-    }
-    commit();
-}
-
-// The offscreen platform does not activate a window shown beside another
-// one by itself, as a desktop does.
-void makeActive(QWidget* window) {
-    window->windowHandle()->requestActivate();
-    if (!QTest::qWaitFor([window] { return window->isActiveWindow(); })) qWarning("%s is not active", qPrintable(window->objectName()));
 }
 
 struct SearchSetup {

@@ -31,5 +31,13 @@ TEST(Rules, ARulesFileHoldsOneRuleALine) {
     EXPECT_FALSE(readRulesText("\x82\xa0\t\x82\xa2\n").problems.empty());  // Shift-JIS, not UTF-8
 }
 
+TEST(Rules, TheRowsOfATableAreRulesWhenWhole) {
+    const RulesText read = rulesFromRows({{" ATM ", "みらい銀行 ＿ 引出"}, {"", ""}, {"電力", ""}, {"", "食費"}});
+    EXPECT_EQ(read.rules, (std::vector<Rule>{{"ATM", "みらい銀行 ＿ 引出"}}));
+    ASSERT_EQ(read.problems.size(), 2u);
+    EXPECT_EQ(read.problems[0].line, 3);  // the rows as the table counts them
+    EXPECT_EQ(read.problems[1].line, 4);
+}
+
 }  // namespace
 }  // namespace kakeibo
