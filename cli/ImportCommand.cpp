@@ -75,23 +75,6 @@ Json undoJson(const UndoOutcome& outcome) {
                 {"last", dateOrNull(outcome.last)}};
 }
 
-// What a run would do, without doing it.
-ImportOutcome dryOutcome(const ImportPlan& plan, bool skipBad) {
-    ImportOutcome outcome;
-    outcome.duplicates = plan.duplicates;
-    outcome.bad = static_cast<int>(plan.bad.size());
-    outcome.zeroRows = plan.zeroRows;
-    if (!plan.bad.empty() && !skipBad) {
-        outcome.status = ImportStatus::StoppedByBadRows;
-        return outcome;
-    }
-    outcome.added = plan.added;
-    outcome.cardsCreated = plan.cardsCreated;
-    outcome.first = plan.first;
-    outcome.last = plan.last;
-    return outcome;
-}
-
 class ImportCommand : public CommandModule {
 public:
     CLI::App* addTo(CLI::App& app) override {
@@ -195,7 +178,7 @@ private:
             [&](Book& book) {
                 storeTheDay(book);
                 const StatementPlan planned = planStatement(book, *bytes, request_);
-                const ImportOutcome outcome = dryRun_ ? dryOutcome(planned.plan, request_.skipBad)
+                const ImportOutcome outcome = dryRun_ ? plannedOutcome(planned.plan, request_.skipBad)
                                                       : kakeibo::runImport(book, planned.plan, request_.skipBad,
                                                                            fileNameOf(file_));
                 status = outcome.status;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "SilentUi.h"
 #include "book/Book.h"
 #include "book/DayDisplay.h"
 #include "book/SettingsApply.h"
@@ -15,19 +16,6 @@
 #include "storage/Cp932.h"
 
 namespace kakeibo::fuzzing {
-
-class SilentUi : public UiPort {
-public:
-    MsgResult showMessage(const Message&) override { return MsgResult::Ok; }
-    bool askYesNo(const std::string&, int, int) override { return false; }
-    CalendarResult pickDate() override { return {}; }
-    YearMonthResult askYearMonth(bool) override { return {}; }
-    std::optional<std::string> askOpenFileName(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> askSaveFileName(const FileDialogRequest&) override { return std::nullopt; }
-    void beep() override {}
-    void showWait(const std::string&) override {}
-    void hideWait() override {}
-};
 
 inline Book& importBook() {
     static SilentUi ui;

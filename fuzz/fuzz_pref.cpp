@@ -11,28 +11,14 @@
 #include <string>
 #include <string_view>
 
+#include "SilentUi.h"
 #include "book/Book.h"
 #include "book/PrefApply.h"
 #include "storage/PrefFile.h"
 
 using namespace kakeibo;
 
-namespace {
-
-class SilentUi : public UiPort {
-public:
-    MsgResult showMessage(const Message&) override { return MsgResult::Ok; }
-    bool askYesNo(const std::string&, int, int) override { return false; }
-    CalendarResult pickDate() override { return {}; }
-    YearMonthResult askYearMonth(bool) override { return {}; }
-    std::optional<std::string> askOpenFileName(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> askSaveFileName(const FileDialogRequest&) override { return std::nullopt; }
-    void beep() override {}
-    void showWait(const std::string&) override {}
-    void hideWait() override {}
-};
-
-}  // namespace
+using fuzzing::SilentUi;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

@@ -30,33 +30,42 @@ UndoRecord undoRecordFor(const Book& book, const ImportPlan& plan, const std::st
     return record;
 }
 
-ImportOutcome runImport(Book& book, const ImportPlan& plan, bool skipBad, const std::string& source,
-                        FileLayer& files) {
+namespace {
+
+// The counts of a plan when none of its lines were added.
+ImportOutcome nothingAdded(const ImportPlan& plan, ImportStatus status) {
     ImportOutcome outcome;
+    outcome.status = status;
     outcome.duplicates = plan.duplicates;
     outcome.bad = static_cast<int>(plan.bad.size());
     outcome.zeroRows = plan.zeroRows;
-    if (!plan.bad.empty() && !skipBad) {
-        outcome.status = ImportStatus::StoppedByBadRows;
-        return outcome;
-    }
-    if (plan.added == 0) return outcome;
+    return outcome;
+}
+
+}  // namespace
+
+ImportOutcome plannedOutcome(const ImportPlan& plan, bool skipBad) {
+    if (!plan.bad.empty() && !skipBad) return nothingAdded(plan, ImportStatus::StoppedByBadRows);
+    ImportOutcome outcome = nothingAdded(plan, ImportStatus::Done);
+    outcome.added = plan.added;
+    outcome.cardsCreated = plan.cardsCreated;
+    outcome.first = plan.first;
+    outcome.last = plan.last;
+    return outcome;
+}
+
+ImportOutcome runImport(Book& book, const ImportPlan& plan, bool skipBad, const std::string& source,
+                        FileLayer& files) {
+    const ImportOutcome outcome = plannedOutcome(plan, skipBad);
+    if (outcome.status != ImportStatus::Done || outcome.added == 0) return outcome;
 
     storeTheDay(book);
     const Date shown = book.cards.cur().date;
     const UndoRecord record = undoRecordFor(book, plan, source);
-    if (!saveUndoRecord(book.folder, record, files)) {
-        outcome.status = ImportStatus::RecordNotWritten;
-        return outcome;
-    }
+    if (!saveUndoRecord(book.folder, record, files)) return nothingAdded(plan, ImportStatus::RecordNotWritten);
     createCards(book, record.cardsCreated);
     for (const AddedLine& added : record.lines) appendLine(book, added.date, added.sheet, added.line);
     for (const AddedMemo& memo : record.memos) appendMemoLine(book, memo.date, memo.line);
-
-    outcome.added = plan.added;
-    outcome.cardsCreated = static_cast<int>(record.cardsCreated.size());
-    outcome.first = plan.first;
-    outcome.last = plan.last;
     recalculateFrom(book, plan.first, shown);
     return outcome;
 }

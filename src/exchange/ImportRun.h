@@ -35,6 +35,10 @@ struct ImportOutcome {
 // cards as they stand.
 UndoRecord undoRecordFor(const Book& book, const ImportPlan& plan, const std::string& source);
 
+// What carrying out the plan would do, told as its outcome, without doing
+// it (kakeibo-cli import --dry-run).
+ImportOutcome plannedOutcome(const ImportPlan& plan, bool skipBad);
+
 // source names the statement in the undo record. An import that adds
 // nothing leaves the record of the import before it.
 ImportOutcome runImport(Book& book, const ImportPlan& plan, bool skipBad, const std::string& source,

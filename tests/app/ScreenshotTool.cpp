@@ -107,6 +107,13 @@ void fillCards(Book& book) {
     book.MemoOboe = "年末までに保険の見直し\n車検は３月";
 }
 
+// The folder for the pictures (made when missing), or empty when none was given.
+QString picturesFolder() {
+    const QString folder = qEnvironmentVariable("KAKEIBO_SCREENSHOTS");
+    if (!folder.isEmpty()) QDir().mkpath(folder);
+    return folder;
+}
+
 // The main window over the sample book, shown, in a folder of its own.
 struct SampleWindow {
     TempDir dir;
@@ -128,9 +135,8 @@ class ScreenshotTool : public QObject {
     Q_OBJECT
 private slots:
     void grabEveryPage() {
-        const QString folder = qEnvironmentVariable("KAKEIBO_SCREENSHOTS");
+        const QString folder = picturesFolder();
         if (folder.isEmpty()) QSKIP("no folder for the pictures (KAKEIBO_SCREENSHOTS)");
-        QDir().mkpath(folder);
         SampleWindow sample;
         TForm1& form = sample.form;
 
@@ -159,9 +165,8 @@ private slots:
     }
 
     void grabEveryDialog() {
-        const QString folder = qEnvironmentVariable("KAKEIBO_SCREENSHOTS");
+        const QString folder = picturesFolder();
         if (folder.isEmpty()) QSKIP("no folder for the pictures (KAKEIBO_SCREENSHOTS)");
-        QDir().mkpath(folder);
         SampleWindow sample;
         TForm1& form = sample.form;
         Book& book = form.book();
@@ -213,12 +218,11 @@ private slots:
 
     // The search window over a generated book of twenty years.
     void grabTheSearchWindow() {
-        const QString folder = qEnvironmentVariable("KAKEIBO_SCREENSHOTS");
+        const QString folder = picturesFolder();
         if (folder.isEmpty()) QSKIP("no folder for the pictures (KAKEIBO_SCREENSHOTS)");
 #ifndef KAKEIBO_BOOK_GENERATOR
         QSKIP("built without the book generator (KAKEIBO_BENCH=OFF)");
 #else
-        QDir().mkpath(folder);
         kakeibo::testing::GeneratedBookForm generated;
         QVERIFY(generated.open());
         TForm1& form = *generated.form;
@@ -252,9 +256,8 @@ private slots:
     }
 
     void grabTheSafetyBoxes() {
-        const QString folder = qEnvironmentVariable("KAKEIBO_SCREENSHOTS");
+        const QString folder = picturesFolder();
         if (folder.isEmpty()) QSKIP("no folder for the pictures (KAKEIBO_SCREENSHOTS)");
-        QDir().mkpath(folder);
         SampleWindow sample;
         TForm1& form = sample.form;
         kakeibo::shell::QtUiPort boxes(&form);
@@ -296,9 +299,8 @@ private slots:
     // with the bank's saved profile and two rules: a line already on its
     // card, an account line, an income line, a new card and a bad row.
     void grabTheImportDialog() {
-        const QString folder = qEnvironmentVariable("KAKEIBO_SCREENSHOTS");
+        const QString folder = picturesFolder();
         if (folder.isEmpty()) QSKIP("no folder for the pictures (KAKEIBO_SCREENSHOTS)");
-        QDir().mkpath(folder);
         SampleWindow sample;
         TForm1& form = sample.form;
         Book& book = form.book();
