@@ -33,6 +33,8 @@ public:
     // (exit status 2), or nothing.
     virtual std::optional<std::string> check() { return std::nullopt; }
     // Runs the command with the common options; returns the exit status.
+    // The parser and the subcommands addTo made are gone by then: what run
+    // needs of them, check keeps.
     virtual int run(const Options& options, std::ostream& out, std::ostream& err) = 0;
 };
 

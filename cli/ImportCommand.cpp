@@ -122,7 +122,10 @@ public:
     }
 
     std::optional<std::string> check() override {
-        const bool statement = csv_->parsed() || qif_->parsed();
+        // The parser is gone by the time run() is called: what it tells is
+        // kept here.
+        qifChosen_ = qif_->parsed();
+        const bool statement = csv_->parsed() || qifChosen_;
         if (undo_ && statement) return "import --undo takes no statement";
         if (!undo_ && !statement) return "import needs csv FILE, qif FILE or --undo";
         if (csv_->parsed()) {
@@ -199,7 +202,7 @@ private:
 
     void prepareRequest(const std::string& folder, std::ostream& err) {
         StatementOptions& s = request_.statement;
-        s.format = qif_->parsed() ? StatementFormat::Qif : StatementFormat::Csv;
+        s.format = qifChosen_ ? StatementFormat::Qif : StatementFormat::Csv;
         s.encoding = encodingFromName(encoding_).value_or(StatementEncoding::Auto);
         s.csv = CsvFormat{separator_ == "tab" ? '\t' : ',', skip_};
         columns_.sign = inNegative_ ? AmountSign::InNegative : AmountSign::OutNegative;
@@ -218,6 +221,7 @@ private:
     CLI::App* csv_ = nullptr;
     CLI::App* qif_ = nullptr;
     bool undo_ = false;
+    bool qifChosen_ = false;
     bool dryRun_ = false;
     bool outNegative_ = false;
     bool inNegative_ = false;
