@@ -1,15 +1,26 @@
 // The book's own start-up and close on a 20-year program folder, without a
-// window: what the window program's start waits for beyond its widgets.
+// window: what the window program waits for beyond its widgets.
+//
+// The close of a book nobody changed is timed beside its floor in the same
+// run: writing the same four files' bytes, each into a new file with one
+// fsync and renamed over the last, and the folder synced once.
 
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
 #include <stdlib.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "book/DataPrefetch.h"
 #include "book/Lifecycle.h"
+#include "storage/FileLayer.h"
 #include "storage/FileNames.h"
 #include "generator/BenchBook.h"
 #include "generator/BookGenerator.h"
@@ -25,8 +36,10 @@ struct Folder {
         char pattern[] = "/tmp/kakeibo-lifecycle-XXXXXX";
         root = ::mkdtemp(pattern);
         writeProgramFolder(root.string() + "/", 20);
+        writeGeneratedPrefs(root.string() + "/");
     }
     ~Folder() { fs::remove_all(root); }
+    std::string path() const { return root.string() + "/"; }
 };
 
 void BM_FormCreate(benchmark::State& state) {
@@ -34,7 +47,7 @@ void BM_FormCreate(benchmark::State& state) {
     SilentUi ui;
     for (auto _ : state) {
         auto book = std::make_unique<Book>(ui);
-        book->folder = folder.root.string() + "/";
+        book->folder = folder.path();
         benchmark::DoNotOptimize(formCreate(*book));
         // The program frees the book once, at its end.
         state.PauseTiming();
@@ -45,17 +58,15 @@ void BM_FormCreate(benchmark::State& state) {
 }
 BENCHMARK(BM_FormCreate)->Unit(benchmark::kMillisecond)->Iterations(10);
 
-// The same with the data file read as the window program reads it: a
-// thread decodes the cards from the oldest on while the start-up decodes
-// from the newest back, so the two share the work.
+// The same with the data file read as the window program reads it, on a
+// thread of its own while the start-up does the rest.
 void BM_FormCreateWithPrefetch(benchmark::State& state) {
     Folder folder;
     SilentUi ui;
-    const std::string path = folder.root.string() + "/";
     for (auto _ : state) {
         auto book = std::make_unique<Book>(ui);
-        book->folder = path;
-        DataPrefetch prefetch(dataFileName(path));
+        book->folder = folder.path();
+        DataPrefetch prefetch(dataFileName(folder.path()));
         benchmark::DoNotOptimize(formCreate(*book, &prefetch));
         state.PauseTiming();
         book.reset();
@@ -64,6 +75,87 @@ void BM_FormCreateWithPrefetch(benchmark::State& state) {
     state.counters["messages"] = ui.messages;
 }
 BENCHMARK(BM_FormCreateWithPrefetch)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
+
+double msSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The floor of a close: each file's bytes into a new file, synced once,
+// renamed into place; then the folder synced once.
+bool writeWithFsync(const std::string& folder, const std::vector<std::pair<std::string, std::string>>& files) {
+    for (const auto& [name, bytes] : files) {
+        const std::string temporary = folder + name + ".new";
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        if (fd < 0) return false;
+        bool ok = ::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()) && ::fsync(fd) == 0;
+        ok = ::close(fd) == 0 && ok;
+        if (!ok || ::rename(temporary.c_str(), (folder + name).c_str()) != 0) return false;
+    }
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) return false;
+    const bool synced = ::fsync(dir) == 0;
+    return ::close(dir) == 0 && synced;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n == 0 ? 0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// The close of an unchanged 20-year book (the start just before, untimed,
+// on a fresh copy of the folder each time) and its floor, interleaved.
+void BM_CloseUnchangedBesideFloor(benchmark::State& state) {
+    Folder pristine;
+    const fs::path work = pristine.root / "work";
+    const fs::path floorFolder = pristine.root / "floor";
+    SilentUi ui;
+    std::vector<double> closes, floors;
+    for (auto _ : state) {
+        fs::remove_all(work);
+        fs::create_directories(work);
+        for (const char* ext : {".mrb", ".mmm", ".prf"}) {
+            fs::copy_file(pristine.root / (std::string(kFileBaseName) + ext), work / (std::string(kFileBaseName) + ext));
+        }
+        const std::string folder = work.string() + "/";
+        auto book = std::make_unique<Book>(ui);
+        book->folder = folder;
+        {
+            DataPrefetch prefetch(dataFileName(folder));
+            formCreate(*book, &prefetch);
+        }
+        ::sync();
+        auto start = std::chrono::steady_clock::now();
+        const bool closed = formClose(*book, WindowSizes{});
+        closes.push_back(msSince(start));
+        book.reset();
+        if (!closed) {
+            state.SkipWithError("the close failed");
+            return;
+        }
+
+        std::vector<std::pair<std::string, std::string>> files;
+        for (const std::string& path : {iniFileName(folder), prefFileName(folder), dataFileName(folder),
+                                        monthFileName(folder)}) {
+            files.emplace_back(fs::path(path).filename().string(), readWholeFile(path).value_or(""));
+        }
+        fs::remove_all(floorFolder);
+        fs::create_directories(floorFolder);
+        for (const auto& [name, bytes] : files) writeWithFsync(floorFolder.string() + "/", {{name, "old"}});
+        ::sync();
+        start = std::chrono::steady_clock::now();
+        if (!writeWithFsync(floorFolder.string() + "/", files)) {
+            state.SkipWithError("the floor's write failed");
+            return;
+        }
+        floors.push_back(msSince(start));
+    }
+    state.counters["close_ms"] = median(closes);
+    state.counters["floor_ms"] = median(floors);
+    state.counters["close_over_floor"] = median(closes) / median(floors);
+    state.counters["messages"] = ui.messages;
+}
+BENCHMARK(BM_CloseUnchangedBesideFloor)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(9);
 
 }  // namespace
 }  // namespace kakeibo

@@ -3,8 +3,10 @@
 #include <array>
 #include <initializer_list>
 
+#include "book/PrefApply.h"
 #include "book/SettingsApply.h"
 #include "book/SheetLayouts.h"
+#include "storage/FileNames.h"
 
 namespace kakeibo {
 
@@ -51,6 +53,13 @@ void applyGeneratedSettings(Book& book) {
     setAccount(book.GridSetKoza0, {"家賃", "保険", "電気代", "ガス代"}, {"旅行", "家電"});
     setAccount(book.GridSetKoza1, {"電話代", "インターネット"}, {"衣服"});
     settingAll(book);
+}
+
+bool writeGeneratedPrefs(const std::string& folder) {
+    SilentUi ui;
+    Book book(ui);
+    applyGeneratedSettings(book);
+    return savePrefFromBook(prefFileName(folder), book);
 }
 
 }  // namespace kakeibo

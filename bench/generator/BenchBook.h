@@ -34,4 +34,8 @@ public:
 // applies them.
 void applyGeneratedSettings(Book& book);
 
+// Writes those settings as the preferences file of folder, so a program
+// started there knows the generated book's categories.
+bool writeGeneratedPrefs(const std::string& folder);
+
 }  // namespace kakeibo

@@ -198,4 +198,15 @@ bool writeProgramFolder(const std::string& folder, int years, unsigned seed) {
     return data && month;
 }
 
+bool writeOneCardFolder(const std::string& folder, unsigned seed) {
+    DataImage book = generateBook(1, seed);
+    book.cards.erase(book.cards.begin(), book.cards.end() - 1);
+    book.credit.resize(std::min<std::size_t>(book.credit.size(), 1));
+    std::vector<MonthRecord> months = generateMonths(1, seed);
+    months.erase(months.begin(), months.end() - 1);
+    bool data = saveFileSafely(dataFileName(folder), encodeDataFile(book), true);
+    bool month = saveFileSafely(monthFileName(folder), encodeMonthFile(months), false);
+    return data && month;
+}
+
 }  // namespace kakeibo

@@ -26,4 +26,8 @@ std::vector<MonthRecord> generateMonths(int years = 20, unsigned seed = 1);
 // that many years into folder (which must exist). False when a write failed.
 bool writeProgramFolder(const std::string& folder, int years = 20, unsigned seed = 1);
 
+// The same for a book of one day: the last card of a generated year and the
+// month record of its month, as a person has after the first evening.
+bool writeOneCardFolder(const std::string& folder, unsigned seed = 1);
+
 }  // namespace kakeibo
