@@ -33,7 +33,7 @@ struct ChartBench {
 
     ChartBench() {
         applyGeneratedSettings(*book);
-        book->cards.items() = generateBook(20).cards;
+        book->cards.assign(generateBook(20).cards);
         book->cards.setCurIndex(book->cards.size() - 1);
         dispTheDay(*book, book->cards.cur().date);
         const Date last = book->cards.cur().date;

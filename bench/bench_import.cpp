@@ -55,7 +55,7 @@ struct StartedBook {
         fs::remove_all(root);
     }
     void restart() {
-        book->cards.items() = cards;
+        book->cards.assign(cards);
         book->cards.setCurIndex(book->cards.size() - 1);
         dispTheDay(*book, book->cards.cur().date);
     }

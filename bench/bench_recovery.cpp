@@ -53,7 +53,7 @@ void countBook(benchmark::State& state) {
 void BM_RecoverySnapshotWhole(benchmark::State& state) {
     for (auto _ : state) {
         RecoverySnapshot snapshot = takeRecoverySnapshot(*started().book);
-        benchmark::DoNotOptimize(snapshot.data.cards.data());
+        benchmark::DoNotOptimize(snapshot.cards.data());
         state.PauseTiming();
         snapshot = RecoverySnapshot{};
         state.ResumeTiming();

@@ -30,11 +30,11 @@ struct SearchBench {
     SearchBench() {
         applyGeneratedSettings(*book);
         DataImage image = generateBook(20);
-        book->cards.items() = std::move(image.cards);
+        keepCardsAsRead(*book, image);
         creditRowsToSheet(image.credit, book->GridCredit);
         book->MemoOboe = image.note;
         book->cards.setCurIndex(book->cards.size() / 2);
-        dispTheDay(*book, book->cards.cur().date);
+        dispTheDay(*book, book->cards.curDate());
     }
 
     SearchResult search(const std::string& text) {

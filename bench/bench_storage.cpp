@@ -59,8 +59,8 @@ void BM_DecodeDataFile(benchmark::State& state) {
 }
 BENCHMARK(BM_DecodeDataFile)->Unit(benchmark::kMillisecond);
 
-// Finding the card blocks by their lengths: what start-up does before the
-// cards are decoded on two threads.
+// Finding the card blocks by their lengths and checking that each is as
+// the encoder writes it: what start-up does in place of decoding the cards.
 void BM_ScanDataFile(benchmark::State& state) {
     for (auto _ : state) {
         std::optional<DataFileLayout> layout = scanDataFile(fixture().bytes);

@@ -32,16 +32,16 @@ struct SummaryBench {
     SummaryBench() {
         applyGeneratedSettings(*book);
 
-        book->cards.items() = generateBook(20).cards;
+        keepCardsAsRead(*book, generateBook(20));
         book->cards.setCurIndex(book->cards.size() / 2);
-        dispTheDay(*book, book->cards.cur().date);
-        const Date middle = book->cards.cur().date;
+        dispTheDay(*book, book->cards.curDate());
+        const Date middle = book->cards.curDate();
         book->months.init(getMonthKey(middle, book->shonichi()));
         book->weeks.init(getWeekStart(middle));
         book->years.init(getYearStart(middle));
     }
 
-    Date middle() const { return book->cards.at(book->cards.size() / 2).date; }
+    Date middle() const { return book->cards.date(book->cards.size() / 2); }
 };
 
 void BM_SumFiscalMonth(benchmark::State& state) {
@@ -86,8 +86,8 @@ BENCHMARK(BM_SumYear)->Unit(benchmark::kMillisecond);
 
 void BM_DailyRecordsTextOfEveryCard(benchmark::State& state) {
     SummaryBench bench;
-    const Date first = bench.book->cards.first().date;
-    const Date last = bench.book->cards.last().date;
+    const Date first = bench.book->cards.firstDate();
+    const Date last = bench.book->cards.lastDate();
     std::size_t bytes = 0;
     for (auto _ : state) {
         const auto text = hibiText(*bench.book, first, last);
@@ -101,8 +101,8 @@ BENCHMARK(BM_DailyRecordsTextOfEveryCard)->Unit(benchmark::kMillisecond);
 
 void BM_SaveDailyRecordsOfEveryCard(benchmark::State& state) {
     SummaryBench bench;
-    const Date first = bench.book->cards.first().date;
-    const Date last = bench.book->cards.last().date;
+    const Date first = bench.book->cards.firstDate();
+    const Date last = bench.book->cards.lastDate();
     char folder[] = "/tmp/kakeibo-bench-XXXXXX";
     if (mkdtemp(folder) == nullptr) {
         state.SkipWithError("no temporary folder");

@@ -149,7 +149,7 @@ struct ProbeResult {
 std::optional<ProbeResult> runProbe(const QString& program, const QStringList& arguments,
                                     QProcessEnvironment environment) {
     QProcess probe;
-    probe.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    probe.setStandardErrorFile(QProcess::nullDevice());
     environment.insert(QString::fromLatin1(kakeibo::kLaunchedAtVariable), QString::number(kakeibo::monotonicNs()));
     probe.setProcessEnvironment(environment);
     probe.start(program, arguments);

@@ -55,6 +55,15 @@ void applyGeneratedSettings(Book& book) {
     settingAll(book);
 }
 
+void keepCardsAsRead(Book& book, const DataImage& image) {
+    DataFileRead read = readDataFileBytes(encodeDataFile(image), "", CardReading::KeptAsRead);
+    if (read.keptCards) {
+        book.cards.keepAsRead(std::move(read.bytes), *read.keptCards);
+    } else {
+        book.cards.assign(image.cards);
+    }
+}
+
 bool writeGeneratedPrefs(const std::string& folder) {
     SilentUi ui;
     Book book(ui);

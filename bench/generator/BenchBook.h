@@ -34,6 +34,10 @@ public:
 // applies them.
 void applyGeneratedSettings(Book& book);
 
+// Puts the image's cards into the book as a start-up reads them from its
+// data file: kept as their bytes, decoded when needed.
+void keepCardsAsRead(Book& book, const DataImage& image);
+
 // Writes those settings as the preferences file of folder, so a program
 // started there knows the generated book's categories.
 bool writeGeneratedPrefs(const std::string& folder);

@@ -26,7 +26,7 @@ void putKozaExpense(Book& book) {
     if (!book.chkBoxKozaAuto || book.cards.empty()) return;
     // The debits belong to today's card; on any other card they would be
     // booked on the wrong day.
-    if (book.cards.cur().date != book.today()) return;
+    if (book.cards.curDate() != book.today()) return;
     for (int k = 0; k < 4; ++k) {
         if (isNamedAccount(book, k)) putKozaExpenseBody(book, accountSheet(book, k));
     }

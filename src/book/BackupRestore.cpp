@@ -20,9 +20,8 @@ namespace {
 void summarize(GenerationSummary& summary, const std::string& bytes) {
     if (std::optional<DataFileLayout> layout = scanDataFile(bytes)) {
         summary.readable = true;
-        summary.cards = static_cast<int>(layout->cardStarts.size());
-        TIndex last;
-        if (summary.cards > 0 && decodeCardBlock(bytes, layout->cardStarts.back(), last)) summary.lastCard = last.date;
+        summary.cards = static_cast<int>(layout->cards.size());
+        if (summary.cards > 0) summary.lastCard = layout->cards.back().date;
         return;
     }
     DataImage image;
@@ -66,7 +65,7 @@ BackupRestore restoreGeneration(Book& book, const std::string& path) {
 
     // The book as it is now goes to the data file first, so nothing of it
     // is only in memory once the generation replaces it.
-    const Date shown = book.cards.cur().date;
+    const Date shown = book.cards.curDate();
     storeTheDay(book);
     const std::string current = encodeBookData(book);
     if (writeStandardDataFile(book, current, true) != DataFileWrite::Written) return BackupRestore::Failed;
@@ -77,7 +76,7 @@ BackupRestore restoreGeneration(Book& book, const std::string& path) {
     }
     if (writeStandardDataFile(book, *chosen, false) != DataFileWrite::Written) return BackupRestore::Failed;
 
-    DataFileRead read = readDataFile(dataFileName(book.folder), files);
+    DataFileRead read = readDataFile(dataFileName(book.folder), files, CardReading::KeptAsRead);
     rememberDataFileRead(book, read);
     if (loadBookData(std::move(read), book, DataLoadMode::ReplaceOnlyWhenGood) == ReadOutcome::Ok) {
         ensureCard(book, shown);

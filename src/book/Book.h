@@ -13,6 +13,7 @@
 
 #include "book/ComboState.h"
 #include "messages/UiPort.h"
+#include "storage/CardList.h"
 #include "model/Clock.h"
 #include "model/DatedList.h"
 #include "safety/BookSafety.h"

@@ -92,7 +92,7 @@ void CreditLedger::insertAtTop(const std::vector<CreditRecord>& newestLast) {
 
 void putCreditToGrid(Book& book, int spendRow, CreditLedger& ledger) {
     const Sheet& spend = book.GridShishutu;
-    const Ymd ymd = splitDate(book.cards.cur().date);
+    const Ymd ymd = splitDate(book.cards.curDate());
     ledger.record(CreditRecord{std::to_string(ymd.year), std::to_string(ymd.month), std::to_string(ymd.day),
                                spend.cell(0, spendRow), spend.cell(1, spendRow), spend.cell(2, spendRow)});
 }

@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "model/Dates.h"
+#include "messages/Messages.h"
+#include "storage/BinaryStream.h"
 #include "storage/FileLayer.h"
 
 namespace kakeibo {
@@ -33,31 +35,19 @@ std::string noteFromFileText(const std::string& fileText) {
 
 namespace {
 
-// Lends the book's cards to an image for the length of a save, so a
-// twenty-year book is not copied to be written.
-class LentCards {
-public:
-    LentCards(Book& book, DataImage& image) : book_(book), image_(image) {
-        std::swap(image_.cards, book_.cards.items());
-    }
-    ~LentCards() { std::swap(image_.cards, book_.cards.items()); }
-    LentCards(const LentCards&) = delete;
-    LentCards& operator=(const LentCards&) = delete;
-
-private:
-    Book& book_;
-    DataImage& image_;
-};
-
-void takeImage(DataImage& image, Book& book) {
+// The last card read is current, as the reader leaves it; the caller shows
+// a card at once.
+void takeRead(DataFileRead& read, Book& book) {
+    DataImage& image = read.image;
     book.startDate = image.startDate;
     book.headerFlag = image.headerFlag;
     creditRowsToSheet(image.credit, book.GridCredit);
     book.MemoOboe = noteFromFileText(image.note);
-    book.cards.items() = std::move(image.cards);
-    // The last card read is current, as the reader leaves it; the caller
-    // shows a card at once.
-    if (!book.cards.empty()) book.cards.setCurIndex(book.cards.size() - 1);
+    if (read.keptCards) {
+        book.cards.keepAsRead(std::move(read.bytes), *read.keptCards);
+    } else {
+        book.cards.assign(std::move(image.cards));
+    }
 }
 
 }  // namespace
@@ -73,29 +63,30 @@ DataImage dataImageWithoutCards(const Book& book) {
 }
 
 std::string encodeBookData(Book& book) {
-    book.headerFlag = 0;
-    DataImage image = dataImageWithoutCards(book);
-    LentCards lent(book, image);
-    return encodeDataFile(image);
+    book.headerFlag = 0;  // always written as 0
+    const DataImage head = dataImageWithoutCards(book);
+    // Cards unchanged since they were read are written as read.
+    BinaryWriter w(encodeDataFileHead(head, static_cast<std::size_t>(book.cards.size()),
+                                      book.cards.storedSizeEstimate() + 64 * 1024));
+    book.cards.writeBlocks(w);
+    return w.take();
 }
 
 bool saveBookData(const std::string& path, Book& book, FileLayer& files) {
-    book.headerFlag = 0;  // always written as 0
-    DataImage image = dataImageWithoutCards(book);
-    LentCards lent(book, image);
-    return saveData(path, image, book.ui(), files);
+    if (saveFileSafely(path, encodeBookData(book), true, files)) return true;
+    reportWriteFailure(book.ui());
+    return false;
 }
 
 ReadOutcome loadBookData(const std::string& path, Book& book, DataLoadMode mode) {
-    return loadBookData(readDataFile(path), book, mode);
+    return loadBookData(readDataFile(path, systemFileLayer(), CardReading::KeptAsRead), book, mode);
 }
 
 ReadOutcome loadBookData(DataFileRead&& read, Book& book, DataLoadMode mode) {
-    DataImage image;
-    const ReadOutcome outcome = reportDataFileRead(std::move(read), image, book.ui());
+    const ReadOutcome outcome = reportDataFileMessages(read, book.ui());
     if (outcome == ReadOutcome::VersionTooNew) return outcome;  // nothing read, nothing changed
     if (outcome == ReadOutcome::Broken && mode == DataLoadMode::ReplaceOnlyWhenGood) return outcome;
-    takeImage(image, book);
+    takeRead(read, book);
     return outcome;
 }
 

@@ -1,16 +1,12 @@
 #pragma once
-// The data file read and decoded on a thread of its own while the window
-// builds its pages: on a book of many years that is most of the start-up.
+// The data file read and laid out on a thread of its own while the window
+// builds its pages. The cards stay as read (see CardList), so the thread's
+// work is the read, the identity's hash and the scan of the blocks' lengths.
 // The start-up takes the read instead of reading the file itself; what the
 // read has to say (a broken file, a newer version) is still shown then, in
 // the start-up's own order.
-//
-// The thread decodes the cards from the oldest on; whoever takes the read
-// decodes from the newest back until the two meet, so a start-up that is
-// ready before the thread does not wait idle for it.
 
 #include <future>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -31,9 +27,8 @@ public:
     std::optional<DataFileRead> take(const std::string& path);
 
 private:
-    struct Work;
-    std::shared_ptr<Work> work_;
-    std::future<void> thread_;
+    std::string path_;
+    std::future<DataFileRead> read_;
 };
 
 }  // namespace kakeibo

@@ -75,6 +75,9 @@ DayDisplayParts partsToShowBeforeCalculation(const Book& book, const TIndex& sou
     return summaryRewritten ? DayDisplayParts::EntriesAndMemo : DayDisplayParts::AllButBudget;
 }
 
+// How many cards ahead the Ctrl run decodes at once.
+constexpr int kCardsDecodedAtOnce = 512;
+
 struct WaitBox {
     WaitBox(UiPort& ui, std::string_view text) : ui(ui) { ui.showWait(std::string(text)); }
     ~WaitBox() { ui.hideWait(); }
@@ -273,7 +276,7 @@ void calcDayTotals(Book& book) {
 
 std::optional<int> findSourceCard(const Book& book, int cardIndex) {
     for (int i = cardIndex - 1; i >= 0; --i) {
-        if (book.cards.at(i).budgetCount() > 0) return i;
+        if (book.cards.calculated(i)) return i;
     }
     return std::nullopt;
 }
@@ -301,20 +304,20 @@ void calcBody(Book& book, const CalcLists& lists, CreditLedger& ledger) {
     }
 
     const int curIndex = book.cards.curIndex();
-    const Date date = book.cards.cur().date;
+    const Date date = book.cards.curDate();
     const Date monthStart = getMonthStartDay(date, book.shonichi());
     const std::optional<int> source = findSourceCard(book, curIndex);
-    const bool newPeriod = !source || book.cards.at(*source).date < monthStart;
+    const bool newPeriod = !source || book.cards.date(*source) < monthStart;
 
     std::vector<char> storedForm(static_cast<std::size_t>(n), 0);
     if (newPeriod) {
         copyYosanFromPref(book, yosan, lists.budgetRows);
     } else {
-        copyYosanFromList(book, book.cards.at(*source), lists.budgetRows, &storedForm);
+        copyYosanFromList(book, book.cards.read(*source), lists.budgetRows, &storedForm);
     }
 
     if (source) {
-        copyMatomeFromList(book, book.cards.at(*source));
+        copyMatomeFromList(book, book.cards.read(*source));
         matome.setCell(1, kRowTodayCash, "0");
         matome.setCell(1, kRowTodayTotal, "0");
     } else {
@@ -376,11 +379,18 @@ void calcCurrentAndFollowing(Book& book) {
     CreditLedger ledger(book.GridCredit, true);
     calcBody(book, lists, ledger);
     // Each card was stored by its calculation, so moving on needs no
-    // second store.
+    // second store. The cards ahead are decoded a stretch at a time on
+    // both threads.
+    int decodedUpTo = book.cards.curIndex() + 1;
     while (!book.cards.curIsLast()) {
+        if (book.cards.curIndex() + 1 >= decodedUpTo) {
+            const int from = decodedUpTo;
+            decodedUpTo = std::min(book.cards.size(), from + kCardsDecodedAtOnce);
+            book.cards.decode(from, decodedUpTo);
+        }
         const TIndex& done = book.cards.cur();
         book.cards.setCurIndex(book.cards.curIndex() + 1);
-        dispTheDayBody(book, book.cards.cur().date, partsToShowBeforeCalculation(book, done));
+        dispTheDayBody(book, book.cards.curDate(), partsToShowBeforeCalculation(book, done));
         calcBody(book, lists, ledger);
     }
     ledger.flush();
@@ -388,7 +398,7 @@ void calcCurrentAndFollowing(Book& book) {
 
 void btnCalcMouseUp(Book& book, bool ctrlOnly) {
     if (book.cards.empty()) return;
-    const Date shown = book.cards.cur().date;
+    const Date shown = book.cards.curDate();
     {
         HoldNotifications hold(book.allSheets());
         if (ctrlOnly) {
@@ -399,6 +409,8 @@ void btnCalcMouseUp(Book& book, bool ctrlOnly) {
         storeTheDay(book);
         dispTheDay(book, shown);
     }
+    // The cards the run found as they were need not stay decoded.
+    if (ctrlOnly) book.cards.dropDecoded();
     book.ui().beep();
 }
 

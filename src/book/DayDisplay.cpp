@@ -29,13 +29,9 @@ std::optional<int> findCardIndex(const Book& book, Date date) {
     if (cards.empty()) return std::nullopt;
     const int cur = cards.curIndex();
     for (const int i : {cur, cur + 1, cur - 1}) {
-        if (i >= 0 && i < cards.size() && cards.at(i).date == date) return i;
+        if (i >= 0 && i < cards.size() && cards.date(i) == date) return i;
     }
-    const auto& items = cards.items();
-    const auto it = std::lower_bound(items.begin(), items.end(), date,
-                                     [](const TIndex& card, Date d) { return card.date < d; });
-    if (it == items.end() || it->date != date) return std::nullopt;
-    return static_cast<int>(it - items.begin());
+    return cards.find(date);
 }
 
 void dispTheDay(Book& book, Date date) {

@@ -8,12 +8,12 @@ namespace kakeibo {
 
 void btnGoHeadClick(Book& book) {
     storeTheDay(book);
-    dispTheDay(book, book.cards.first().date);
+    dispTheDay(book, book.cards.firstDate());
 }
 
 void btnGoTailClick(Book& book) {
     storeTheDay(book);
-    dispTheDay(book, book.cards.last().date);
+    dispTheDay(book, book.cards.lastDate());
 }
 
 void btnGoPrevClick(Book& book) {
@@ -23,7 +23,7 @@ void btnGoPrevClick(Book& book) {
         msgAtFirst(book.ui());
         return;
     }
-    dispTheDay(book, book.cards.at(cur - 1).date);
+    dispTheDay(book, book.cards.date(cur - 1));
 }
 
 void btnGoNextClick(Book& book) {
@@ -33,7 +33,7 @@ void btnGoNextClick(Book& book) {
         msgAtLast(book.ui());
         return;
     }
-    dispTheDay(book, book.cards.at(cur + 1).date);
+    dispTheDay(book, book.cards.date(cur + 1));
 }
 
 void btnGoTodayClick(Book& book) {
@@ -60,7 +60,7 @@ void btnGoAnyDayClick(Book& book) {
 void btnDeleteClick(Book& book) {
     if (!confirmDelete(book.ui(), book.cards.size() <= 1)) return;
     book.cards.deleteCurrent();
-    dispTheDay(book, book.cards.cur().date);
+    dispTheDay(book, book.cards.curDate());
 }
 
 }  // namespace kakeibo

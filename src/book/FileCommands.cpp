@@ -33,7 +33,7 @@ namespace {
 // Reads a data file into the book for the open and save commands; a read
 // of the standard data file is what its next write is checked against.
 ReadOutcome readBackData(Book& book, const std::string& path) {
-    DataFileRead read = readDataFile(path, *book.safety.files);
+    DataFileRead read = readDataFile(path, *book.safety.files, CardReading::KeptAsRead);
     const bool standard = isStandardDataFile(book, path);
     const FileIdentity identity = read.identity;
     const ReadOutcome outcome = loadBookData(std::move(read), book, DataLoadMode::ReplaceOnlyWhenGood);
@@ -62,7 +62,7 @@ void openByExt(Book& book, const std::string& path, FileKind kind) {
     }
     // Unsaved edits of the shown card are dropped, as opening another book
     // means; but the cards stay until the new file is known to be good.
-    const Date shown = book.cards.cur().date;
+    const Date shown = book.cards.curDate();
     if (readBackData(book, path) == ReadOutcome::Ok) {
         ensureCard(book, shown);
         dispTheDay(book, shown);
@@ -78,7 +78,7 @@ void saveByExt(Book& book, const std::string& path, FileKind kind) {
         savePrefFromBook(path, book);
         return;
     }
-    const Date shown = book.cards.cur().date;
+    const Date shown = book.cards.curDate();
     storeTheDay(book);
     // After a failed write the file on disk is the previous one: reading it
     // back would replace the cards in memory with older ones.

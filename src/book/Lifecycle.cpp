@@ -48,7 +48,7 @@ StartupReport formCreate(Book& book, DataPrefetch* prefetch) {
     const std::string dataPath = dataFileName(book.folder);
     if (fileExists(dataPath)) {
         std::optional<DataFileRead> read = prefetch ? prefetch->take(dataPath) : std::nullopt;
-        if (!read) read = readDataFile(dataPath, files);
+        if (!read) read = readDataFile(dataPath, files, CardReading::KeptAsRead);
         // What the close checks the file against before it writes over it.
         rememberDataFileRead(book, *read);
         report.dataOutcome = loadBookData(std::move(*read), book, DataLoadMode::KeepWhatWasRead);

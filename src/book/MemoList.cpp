@@ -76,10 +76,9 @@ void dispMemoBody(Book& book, int year, int month, MemoPane pane) {
     const auto lastDay = firstDay ? makeDate(year, month, getDaysInMonth(year, month)) : std::nullopt;
     if (!lastDay) return;
 
-    const auto& cards = book.cards.items();
-    auto card = std::lower_bound(cards.begin(), cards.end(), *firstDay,
-                                 [](const TIndex& c, Date d) { return c.date < d; });
-    for (; card != cards.end() && card->date <= *lastDay; ++card) {
+    const auto [first, past] = book.cards.within(*firstDay, *lastDay);
+    for (int i = first; i < past; ++i) {
+        const TIndex* card = &book.cards.read(i);
         if (card->memo.empty()) continue;
         // The heading is added as one text framed by line breaks: an empty
         // line, the heading line and an empty line before the memo.

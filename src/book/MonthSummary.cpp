@@ -65,16 +65,6 @@ private:
     std::map<std::string, long double, std::less<>> sums_;
 };
 
-// The day cards dated start..end: [first, past) as indexes of the card list.
-std::pair<int, int> cardsWithin(const Book& book, Date start, Date end) {
-    const auto& items = book.cards.items();
-    const auto first = std::lower_bound(items.begin(), items.end(), start,
-                                        [](const TIndex& card, Date date) { return card.date < date; });
-    const auto past = std::upper_bound(first, items.end(), end,
-                                       [](Date date, const TIndex& card) { return date < card.date; });
-    return {static_cast<int>(first - items.begin()), static_cast<int>(past - items.begin())};
-}
-
 void addLines(const std::vector<TKiroku>& lines, const LabelRows& rows, int col, CellSums& sums) {
     for (const TKiroku& line : lines) {
         if (const auto row = rows.find(line.category)) sums.add(col, *row, line.amount);
@@ -212,7 +202,7 @@ void summaryBody(Book& book) {
     const int firstDay = book.shonichi();
     const Date start = getMonthStartOfKey(key.year, key.month, firstDay);
     const Date end = getMonthLastDay(start, firstDay);
-    if (book.cards.empty() || book.cards.last().date < start || book.cards.first().date > end) {
+    if (book.cards.empty() || book.cards.lastDate() < start || book.cards.firstDate() > end) {
         msgNoData(book.ui(), 1);
         return;
     }
@@ -223,9 +213,9 @@ void summaryBody(Book& book) {
     CellSums spend;
     CellSums income;
     CellSums koza;
-    const auto [first, past] = cardsWithin(book, start, end);
+    const auto [first, past] = book.cards.within(start, end);
     for (int i = first; i < past; ++i) {
-        const TIndex& card = book.cards.at(i);
+        const TIndex& card = book.cards.read(i);
         addLines(card.spendList, spendRows, 1, spend);
         // Savings lines and account lines booked under a spending category.
         addLines(card.accountList, spendRows, 1, spend);

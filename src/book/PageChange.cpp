@@ -13,7 +13,7 @@ void pageTopChange(Book& book, Page newPage) {
     storeTheMonth(book);
     storeWeekAndYear(book);
 
-    const Date shown = book.cards.cur().date;
+    const Date shown = book.cards.curDate();
     if (newPage == Page::TabStat) {
         dispTheMonth(book, getMonthKey(shown, book.shonichi()));
         dispTheWY(book, 0, shown);

@@ -17,17 +17,16 @@ void RecoverySnapshotBuilder::start() {
 }
 
 bool RecoverySnapshotBuilder::step(const Book& book) {
-    const std::vector<TIndex>& cards = book.cards.items();
+    const auto count = static_cast<std::size_t>(book.cards.size());
     // A different count means the list changed under the steps: start over.
-    if (cards_.empty() || bookCards_ != cards.size()) {
+    if (cards_.empty() || bookCards_ != count) {
         cards_.clear();
-        cards_.reserve(cards.size());
-        bookCards_ = cards.size();
+        cards_.reserve(count);
+        bookCards_ = count;
     }
-    const std::size_t end = std::min(cards.size(), cards_.size() + cardsPerStep_);
-    cards_.insert(cards_.end(), cards.begin() + static_cast<std::ptrdiff_t>(cards_.size()),
-                  cards.begin() + static_cast<std::ptrdiff_t>(end));
-    return cards_.size() == cards.size();
+    const std::size_t end = std::min(count, cards_.size() + cardsPerStep_);
+    for (std::size_t i = cards_.size(); i < end; ++i) cards_.push_back(book.cards.stored(static_cast<int>(i)));
+    return cards_.size() == count;
 }
 
 RecoverySnapshot RecoverySnapshotBuilder::finish(const Book& book) {
@@ -35,12 +34,15 @@ RecoverySnapshot RecoverySnapshotBuilder::finish(const Book& book) {
     }
     RecoverySnapshot snapshot;
     snapshot.data = dataImageWithoutCards(book);
-    snapshot.data.cards = std::move(cards_);
+    snapshot.cards = std::move(cards_);
     cards_.clear();
     bookCards_ = 0;
     if (!book.cards.empty()) {
-        storeCard(snapshot.data.cards[static_cast<std::size_t>(book.cards.curIndex())], book.GridShishutu,
-                  book.GridShuNyu, book.GridKoza, book.GridYosan, book.GridMatome, book.Memo1);
+        auto shown = std::make_shared<TIndex>();
+        shown->date = book.cards.curDate();
+        storeCard(*shown, book.GridShishutu, book.GridShuNyu, book.GridKoza, book.GridYosan, book.GridMatome,
+                  book.Memo1);
+        snapshot.cards[static_cast<std::size_t>(book.cards.curIndex())] = StoredCard{nullptr, {}, std::move(shown)};
     }
     snapshot.prefs = prefImageFromBook(book);
     snapshot.months = book.months.items();
@@ -53,14 +55,18 @@ RecoverySnapshot RecoverySnapshotBuilder::finish(const Book& book) {
 }
 
 RecoverySnapshot takeRecoverySnapshot(const Book& book) {
-    RecoverySnapshotBuilder builder(book.cards.items().size() + 1);
+    RecoverySnapshotBuilder builder(static_cast<std::size_t>(book.cards.size()) + 1);
     builder.start();
     return builder.finish(book);
 }
 
 RecoveryParts makeRecoveryParts(const RecoverySnapshot& snapshot, std::time_t madeAt) {
     RecoveryParts parts;
-    parts.data = encodeDataFile(snapshot.data);
+    std::size_t size = 0;
+    for (const StoredCard& card : snapshot.cards) size += card.file ? card.block.size() : 1024;
+    BinaryWriter data(encodeDataFileHead(snapshot.data, snapshot.cards.size(), size + 64 * 1024));
+    for (const StoredCard& card : snapshot.cards) card.writeTo(data);
+    parts.data = data.take();
     parts.prefs = encodePrefFile(snapshot.prefs);
     parts.months = encodeMonthFile(snapshot.months);
     parts.madeAt = madeAt;

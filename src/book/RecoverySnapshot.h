@@ -5,10 +5,12 @@
 // records, never into the book itself, and a cell being typed into is left
 // alone (what its sheet holds is what was committed).
 //
-// Taking the snapshot copies every card; making the copy's bytes from it
-// (makeRecoveryParts) is the encoding, and runs on the recovery writer's
-// thread. The window takes a long book's snapshot a few hundred cards at a
-// time between its events, so no step is felt.
+// Taking the snapshot shares every card as it is stored (its bytes as read,
+// or its content once changed: nothing is copied, and nothing shared is
+// changed afterwards); making the copy's bytes from it (makeRecoveryParts)
+// copies the bytes and encodes the changed cards, and runs on the recovery
+// writer's thread. The window takes a long book's snapshot a few hundred
+// cards at a time between its events, so no step is felt.
 
 #include <ctime>
 #include <cstddef>
@@ -23,7 +25,8 @@
 namespace kakeibo {
 
 struct RecoverySnapshot {
-    DataImage data;
+    DataImage data;  // all but the cards
+    std::vector<StoredCard> cards;
     PrefImage prefs;
     std::vector<MonthRecord> months;
     FileIdentity base;  // the data file as the book last read or wrote it
@@ -47,7 +50,7 @@ public:
 
 private:
     std::size_t cardsPerStep_;
-    std::vector<TIndex> cards_;
+    std::vector<StoredCard> cards_;
     std::size_t bookCards_ = 0;
 };
 

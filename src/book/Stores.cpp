@@ -10,8 +10,10 @@ namespace kakeibo {
 
 void storeTheDay(Book& book) {
     if (book.cards.empty()) return;
-    storeCard(book.cards.cur(), book.GridShishutu, book.GridShuNyu, book.GridKoza, book.GridYosan,
-              book.GridMatome, book.Memo1);
+    TIndex card;
+    storeCard(card, book.GridShishutu, book.GridShuNyu, book.GridKoza, book.GridYosan, book.GridMatome, book.Memo1);
+    // The same content as before keeps the card as it was read.
+    book.cards.store(book.cards.curIndex(), std::move(card));
 }
 
 void storeTheMonth(Book& book) {

@@ -126,12 +126,11 @@ std::string rowToCommaLine(const Sheet& sheet, int row) {
 }
 
 std::optional<std::string> hibiText(const Book& book, Date start, Date end) {
-    const auto& cards = book.cards.items();
-    auto card = std::lower_bound(cards.begin(), cards.end(), start,
-                                 [](const TIndex& c, Date d) { return c.date < d; });
-    if (card == cards.end() || card->date > end) return std::nullopt;
+    const auto [first, past] = book.cards.within(start, end);
+    if (first == past) return std::nullopt;
     std::string out;
-    for (; card != cards.end() && card->date <= end; ++card) {
+    for (int i = first; i < past; ++i) {
+        const TIndex* card = &book.cards.read(i);
         addLine(out, dateToText(0, card->date));
         addEntrySection(out, "支出", card->spendList);
         addEntrySection(out, "収入", card->incomeList);
@@ -201,7 +200,7 @@ bool writeExportFile(Book& book, const std::string& path, const std::string& tex
 
 bool saveHibiText(Book& book, const std::string& path, Date start, Date end, ExportEncoding encoding) {
     storeTheDay(book);
-    if (book.cards.empty() || book.cards.last().date < start || book.cards.first().date > end) {
+    if (book.cards.empty() || book.cards.lastDate() < start || book.cards.firstDate() > end) {
         msgNoData(book.ui(), 5);
         return false;
     }
@@ -284,7 +283,7 @@ HibiDialogOutcome btnSaveHibiClick(Book& book, const HibiFields& fields) {
 // --- the menu commands ---------------------------------------------------------------
 
 HibiFields mnuSaveTabSepHibiClick(const Book& book) {
-    return putCurrToCombo(book.cards.empty() ? book.today() : book.cards.cur().date);
+    return putCurrToCombo(book.cards.empty() ? book.today() : book.cards.curDate());
 }
 
 void mnuSaveTabSepWeekClick(Book& book) {

@@ -159,14 +159,13 @@ void summaryWeekBody(Book& book) {
     if (book.weeks.empty()) return;
     const Date sunday = getWeekStart(book.weeks.cur().start);
     const Date saturday = getWeekEnd(sunday);
-    const auto& cards = book.cards.items();
-    if (cards.empty() || cards.back().date < sunday || cards.front().date > saturday) {
+    const CardList& cards = book.cards;
+    if (cards.empty() || cards.lastDate() < sunday || cards.firstDate() > saturday) {
         msgNoData(book.ui(), 0);
         return;
     }
-    auto card = std::lower_bound(cards.begin(), cards.end(), sunday,
-                                 [](const TIndex& c, Date d) { return c.date < d; });
-    if (card == cards.end() || card->date > saturday) return;
+    const auto [first, past] = cards.within(sunday, saturday);
+    if (first == past) return;
 
     Sheet& spendSheet = book.GridWeekShishutsu;
     Sheet& incomeSheet = book.GridWeekShuNyu;
@@ -174,7 +173,8 @@ void summaryWeekBody(Book& book) {
     const LabelRows incomeRows(incomeSheet, 0, kFirstCategoryRow, lastUsedRow(incomeSheet));
     CellSums spend;
     CellSums income;
-    for (; card != cards.end() && card->date <= saturday; ++card) {
+    for (int i = first; i < past; ++i) {
+        const TIndex* card = &cards.read(i);
         const int col = weekday(card->date) + 2;  // Sunday 3 .. Saturday 9
         for (const TKiroku& line : card->spendList) {
             if (const auto row = spendRows.find(line.category)) spend.add(col, *row, line.amount);

@@ -24,18 +24,23 @@ double balanceOf(const Balances& balances, BalanceLine line) {
 
 std::vector<HistoryPoint> historySeries(const CardList& cards, std::optional<Date> from, std::optional<Date> to) {
     std::vector<HistoryPoint> points;
-    points.reserve(static_cast<std::size_t>(cards.size()));
+    if (cards.empty()) return points;
+    const int first = from ? cards.lowerBound(*from) : 0;
+    int past = first;
+    while (past < cards.size() && (!to || cards.date(past) <= *to)) ++past;
+    // Every card of the stretch is read: decoded at once, on both threads.
+    cards.decode(first, past);
+    points.reserve(static_cast<std::size_t>(past - first));
     bool gapPending = false;
-    for (const TIndex& card : cards) {
-        if (from && card.date < *from) continue;
-        if (to && card.date > *to) break;
+    for (int i = first; i < past; ++i) {
+        const TIndex& card = cards.read(i);
         const std::optional<Balances> balances = cardBalances(card);
         if (!balances) {
             // Before the first point there is no line to break.
             gapPending = !points.empty();
             continue;
         }
-        points.push_back(HistoryPoint{card.date, *balances, gapPending});
+        points.push_back(HistoryPoint{cards.date(i), *balances, gapPending});
         gapPending = false;
     }
     return points;

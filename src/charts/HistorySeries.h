@@ -11,6 +11,7 @@
 
 #include "charts/CardBalances.h"
 #include "model/DatedList.h"
+#include "storage/CardList.h"
 
 namespace kakeibo {
 

@@ -9,12 +9,19 @@ namespace {
 
 const TIndex* card(const Book& book, Date date) {
     const auto index = findCardIndex(book, date);
-    return index ? &book.cards.at(*index) : nullptr;
+    return index ? &book.cards.read(*index) : nullptr;
 }
 
-TIndex* card(Book& book, Date date) {
+// Changes the card of date through change (a copy of its content, stored
+// back when change says so); false when there is no such card.
+template <class Change>
+bool changeCard(Book& book, Date date, Change change) {
     const auto index = findCardIndex(book, date);
-    return index ? &book.cards.at(*index) : nullptr;
+    if (!index) return false;
+    TIndex content = book.cards.read(*index);
+    if (!change(content)) return false;
+    book.cards.store(*index, std::move(content));
+    return true;
 }
 
 template <class CardT>
@@ -53,20 +60,18 @@ const std::string* cardMemo(const Book& book, Date date) {
 bool hasCard(const Book& book, Date date) { return card(book, date) != nullptr; }
 
 std::optional<Date> firstCardFrom(const Book& book, Date date) {
-    const auto& items = book.cards.items();
-    const auto it = std::lower_bound(items.begin(), items.end(), date,
-                                     [](const TIndex& c, Date d) { return c.date < d; });
-    if (it == items.end()) return std::nullopt;
-    return it->date;
+    const int index = book.cards.lowerBound(date);
+    if (index >= book.cards.size()) return std::nullopt;
+    return book.cards.date(index);
 }
 
 std::optional<Date> nearestCard(const Book& book, Date date) {
-    const auto& items = book.cards.items();
-    if (items.empty()) return std::nullopt;
-    const auto it = std::upper_bound(items.begin(), items.end(), date,
-                                     [](Date d, const TIndex& c) { return d < c.date; });
-    if (it == items.begin()) return it->date;
-    return std::prev(it)->date;
+    if (book.cards.empty()) return std::nullopt;
+    // The first card after date, then the one before it when there is one.
+    int after = book.cards.lowerBound(date);
+    if (after < book.cards.size() && book.cards.date(after) == date) ++after;
+    if (after == 0) return book.cards.date(0);
+    return book.cards.date(after - 1);
 }
 
 std::vector<Date> createCards(Book& book, std::vector<Date> dates) {
@@ -75,64 +80,60 @@ std::vector<Date> createCards(Book& book, std::vector<Date> dates) {
     std::erase_if(dates, [&book](Date d) { return hasCard(book, d); });
     if (dates.empty()) return dates;
 
-    std::vector<TIndex>& items = book.cards.items();
-    const std::optional<Date> current = items.empty() ? std::nullopt : std::optional(book.cards.cur().date);
-    std::vector<TIndex> merged;
-    merged.reserve(items.size() + dates.size());
-    auto next = dates.begin();
-    for (TIndex& existing : items) {
-        for (; next != dates.end() && *next < existing.date; ++next) merged.emplace_back().date = *next;
-        merged.push_back(std::move(existing));
-    }
-    for (; next != dates.end(); ++next) merged.emplace_back().date = *next;
-    items = std::move(merged);
+    const std::optional<Date> current = book.cards.empty() ? std::nullopt : std::optional(book.cards.curDate());
+    // Cards kept as read stay so; only the new ones are made.
+    for (Date d : dates) book.cards.insert(d);
     book.cards.setCurIndex(current ? *findCardIndex(book, *current) : 0);
     return dates;
 }
 
 void appendLine(Book& book, Date date, LandingSheet sheet, TKiroku line) {
-    if (TIndex* c = card(book, date)) linesOf(*c, sheet).push_back(std::move(line));
+    changeCard(book, date, [&](TIndex& c) {
+        linesOf(c, sheet).push_back(std::move(line));
+        return true;
+    });
 }
 
 void appendMemoLine(Book& book, Date date, const std::string& line) {
-    TIndex* c = card(book, date);
-    if (!c) return;
-    // A memo that does not end its last line gets the line end first.
-    if (!c->memo.empty() && c->memo.back() != '\n' && c->memo.back() != '\r') c->memo += kCrLf;
-    c->memo += line;
-    c->memo += kCrLf;
+    changeCard(book, date, [&](TIndex& c) {
+        // A memo that does not end its last line gets the line end first.
+        if (!c.memo.empty() && c.memo.back() != '\n' && c.memo.back() != '\r') c.memo += kCrLf;
+        c.memo += line;
+        c.memo += kCrLf;
+        return true;
+    });
 }
 
 bool removeLine(Book& book, Date date, LandingSheet sheet, int row, const TKiroku& line) {
-    TIndex* c = card(book, date);
-    if (!c) return false;
-    std::vector<TKiroku>& lines = linesOf(*c, sheet);
-    const auto index = static_cast<std::size_t>(row - 1);
-    if (row >= 1 && index < lines.size() && lines[index] == line) {
-        lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(index));
+    return changeCard(book, date, [&](TIndex& c) {
+        std::vector<TKiroku>& lines = linesOf(c, sheet);
+        const auto index = static_cast<std::size_t>(row - 1);
+        if (row >= 1 && index < lines.size() && lines[index] == line) {
+            lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(index));
+            return true;
+        }
+        const auto found = std::find(lines.rbegin(), lines.rend(), line);
+        if (found == lines.rend()) return false;
+        lines.erase(std::next(found).base());
         return true;
-    }
-    const auto found = std::find(lines.rbegin(), lines.rend(), line);
-    if (found == lines.rend()) return false;
-    lines.erase(std::next(found).base());
-    return true;
+    });
 }
 
 bool removeMemoLine(Book& book, Date date, const std::string& line) {
-    TIndex* c = card(book, date);
-    if (!c) return false;
-    const std::size_t at = lastMemoLine(c->memo, line);
-    if (at == std::string::npos) return false;
-    c->memo.erase(at, line.size() + kCrLf.size());
-    return true;
+    return changeCard(book, date, [&](TIndex& c) {
+        const std::size_t at = lastMemoLine(c.memo, line);
+        if (at == std::string::npos) return false;
+        c.memo.erase(at, line.size() + kCrLf.size());
+        return true;
+    });
 }
 
 bool removeCardIfEmpty(Book& book, Date date) {
     const auto index = findCardIndex(book, date);
     if (!index || book.cards.size() <= 1) return false;
-    const TIndex& c = book.cards.at(*index);
+    const TIndex& c = book.cards.read(*index);
     if (!c.spendList.empty() || !c.incomeList.empty() || !c.accountList.empty() || !c.memo.empty()) return false;
-    const Date current = book.cards.cur().date;
+    const Date current = book.cards.curDate();
     book.cards.setCurIndex(*index);
     book.cards.deleteCurrent();
     if (current != date) book.cards.setCurIndex(*findCardIndex(book, current));

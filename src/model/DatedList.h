@@ -1,7 +1,7 @@
 #pragma once
 // A list of records in strictly ascending date order, at most one record per
-// date, with a current record: the day cards, the month records and the week
-// and year cursors. The first, current and last records of the established
+// date, with a current record: the month records and the week and year
+// cursors (the day cards have a list of their own, CardList). The first, current and last records of the established
 // design are first(), cur() and last(); positions count from 1.
 //
 // Records live in a vector, so a reference to one is valid only until the
@@ -103,7 +103,6 @@ private:
     std::size_t cur_ = 0;
 };
 
-using CardList = DatedList<TIndex>;
 using MonthList = DatedList<MonthRecord>;
 using CursorList = DatedList<PeriodCursor>;
 

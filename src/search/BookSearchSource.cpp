@@ -6,12 +6,12 @@ namespace kakeibo {
 
 int BookSearchSource::cardCount() { return book_.cards.size(); }
 
-Date BookSearchSource::cardDate(int index) { return book_.cards.at(index).date; }
+Date BookSearchSource::cardDate(int index) { return book_.cards.date(index); }
 
 const TIndex& BookSearchSource::card(int index) {
-    if (index != book_.cards.curIndex()) return book_.cards.at(index);
+    if (index != book_.cards.curIndex()) return book_.cards.read(index);
     // The shown card's lines live on the sheets until the next store.
-    shownCard_.date = book_.cards.cur().date;
+    shownCard_.date = book_.cards.curDate();
     shownCard_.spendList = sheetToKiroku(book_.GridShishutu);
     shownCard_.incomeList = sheetToKiroku(book_.GridShuNyu);
     shownCard_.accountList = sheetToKiroku(book_.GridKoza);

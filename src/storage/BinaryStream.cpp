@@ -131,6 +131,19 @@ bool BinaryReader::skipStr() {
     return readInt(stored) && skip(static_cast<std::uint32_t>(stored));
 }
 
+bool BinaryReader::skipStr(bool& asWritten) {
+    std::int32_t stored = 0;
+    const char* in = nullptr;
+    if (!readInt(stored) || !take(static_cast<std::uint32_t>(stored), in)) return false;
+    // Written: the bytes, then one zero byte; read: up to the first zero
+    // byte, which cp932RoundTrips refuses inside the text.
+    const auto length = static_cast<std::uint32_t>(stored);
+    if (length == 0 || in[length - 1] != '\0' || !cp932RoundTrips(std::string_view(in, length - 1))) {
+        asWritten = false;
+    }
+    return true;
+}
+
 bool BinaryReader::skip(std::size_t n) {
     const char* in = nullptr;
     return take(n, in);

@@ -17,6 +17,12 @@ namespace kakeibo {
 
 class BinaryWriter {
 public:
+    BinaryWriter() = default;
+    // Goes on after bytes written already.
+    explicit BinaryWriter(std::string start) : bytes_(std::move(start)) {}
+    void reserve(std::size_t n) { bytes_.reserve(n); }
+    // Bytes in their stored form already (a block kept as read).
+    void writeRaw(std::string_view stored) { bytes_ += stored; }
     void writeInt(std::int32_t value);
     void writeDouble(double value);
     void writeByte(std::uint8_t value);
@@ -45,12 +51,24 @@ public:
     bool readLongStr(std::string& utf8);
     // Passes over a text of either kind without decoding it.
     bool skipStr();
+    // The same, clearing asWritten unless the stored bytes are exactly what
+    // writeStr writes for the text readStr reads from them.
+    bool skipStr(bool& asWritten);
     // Passes over n bytes (numbers whose values are not needed).
     bool skip(std::size_t n);
     // A count of items that each take at least minBytesPerItem bytes; fails
     // when the remaining bytes cannot hold that many. Negative counts read
     // as 0 (an empty list).
     bool readCount(std::int32_t& count, std::size_t minBytesPerItem);
+
+    // How many of count items (each at least minBytesPerItem bytes) to
+    // reserve room for: never more than the remaining bytes can hold, so a
+    // count is not trusted for an allocation; 0 for a count of 0 or less.
+    std::size_t reservationFor(std::int32_t count, std::size_t minBytesPerItem) const {
+        if (count <= 0) return 0;
+        const std::size_t fits = remaining() / minBytesPerItem;
+        return static_cast<std::size_t>(count) < fits ? static_cast<std::size_t>(count) : fits;
+    }
 
     bool failed() const { return failed_; }
     std::size_t remaining() const { return bytes_.size() - pos_; }

@@ -262,7 +262,67 @@ bool appendCp932(std::string& out, std::string_view utf8, bool replacing) {
     return complete;
 }
 
+// Whether the character a decoding table entry holds is written back as
+// the bytes it was read from (value: the one byte, or lead << 8 | trail).
+bool writtenBackAs(std::uint32_t decoded, std::uint32_t value, bool twoBytes) {
+    std::uint32_t codePoint = 0;
+    char utf8[3];
+    const std::size_t length = static_cast<std::size_t>(putUtf8(utf8, decoded) - utf8);
+    if (decodeUtf8(reinterpret_cast<const unsigned char*>(utf8), length, codePoint) != length) return false;
+    return encodeEntry(codePoint) == 1 + (value << 1) + (twoBytes ? 1 : 0);
+}
+
+// The answers of writtenBackAs for every byte pair, asked once each.
+constexpr std::uint8_t kRoundTripUnknown = 0, kRoundTrips = 1, kChanges = 2;
+std::atomic<std::uint8_t> pairRoundTrip[256 * 256];
+std::atomic<std::uint8_t> byteRoundTrip[256];
+
+bool byteRoundTrips(unsigned char byte, std::uint32_t single) {
+    std::uint8_t known = byteRoundTrip[byte].load(std::memory_order_relaxed);
+    if (known == kRoundTripUnknown) {
+        known = writtenBackAs(single, byte, false) ? kRoundTrips : kChanges;
+        byteRoundTrip[byte].store(known, std::memory_order_relaxed);
+    }
+    return known == kRoundTrips;
+}
+
+bool pairRoundTrips(unsigned char lead, unsigned char trail, std::uint32_t pair) {
+    const std::size_t index = static_cast<std::size_t>(lead) << 8 | trail;
+    std::uint8_t known = pairRoundTrip[index].load(std::memory_order_relaxed);
+    if (known == kRoundTripUnknown) {
+        known = writtenBackAs(pair, static_cast<std::uint32_t>(index), true) ? kRoundTrips : kChanges;
+        pairRoundTrip[index].store(known, std::memory_order_relaxed);
+    }
+    return known == kRoundTrips;
+}
+
 }  // namespace
+
+bool cp932RoundTrips(std::string_view cp932) {
+    // The same steps as cp932ToUtf8 takes, each checked for its way back.
+    const auto* text = reinterpret_cast<const unsigned char*>(cp932.data());
+    const std::size_t size = cp932.size();
+    std::size_t i = 0;
+    while (i < size) {
+        const unsigned char byte = text[i];
+        if (byte < 0x80) {
+            if (byte == 0) return false;
+            ++i;
+            continue;
+        }
+        const std::uint32_t single = singleByte(byte);
+        if (single == kLead) {
+            if (i + 1 >= size) return false;
+            const std::uint32_t pair = doubleByte(byte, text[i + 1]);
+            if (pair == kNone || !pairRoundTrips(byte, text[i + 1], pair)) return false;
+            i += 2;
+        } else {
+            if (single == kNone || !byteRoundTrips(byte, single)) return false;
+            ++i;
+        }
+    }
+    return true;
+}
 
 std::optional<std::string> utf8ToCp932(std::string_view utf8) {
     if (isAscii(utf8)) return std::string(utf8);

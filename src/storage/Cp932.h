@@ -22,6 +22,13 @@ std::optional<std::string> utf8ToCp932(std::string_view utf8);
 // U+FFFD, so reading never fails.
 std::string cp932ToUtf8(std::string_view cp932);
 
+// Whether reading these CP932 bytes (cp932ToUtf8) and writing the text
+// again gives the same bytes. It does not for bytes that are not CP932
+// (read as U+FFFD, written as "?"), nor for the codes of one character that
+// has two (NEC and IBM duplicates: written as the one the converter
+// prefers). A zero byte ends a stored text, so it never round-trips either.
+bool cp932RoundTrips(std::string_view cp932);
+
 // The CP932 byte length of a UTF-8 text, or nothing when it has no CP932 form.
 std::optional<std::size_t> cp932Length(std::string_view utf8);
 

@@ -8,18 +8,13 @@
 #include "messages/Messages.h"
 #include "sheets/SheetOps.h"
 #include "storage/BinaryStream.h"
+#include "storage/CardBlock.h"
 
 namespace kakeibo {
 namespace {
 
-// The fewest bytes each stored item can take (a text takes at least its
-// 4-byte length), so no list is reserved beyond what the file can hold.
-constexpr std::size_t kMinTextBytes = 4;
-constexpr std::size_t kMinCreditRowBytes = kCreditColumns * kMinTextBytes;
-constexpr std::size_t kMinEntryBytes = 2 * kMinTextBytes + 8;
-constexpr std::size_t kMinBudgetBytes = kMinTextBytes + 16;
-constexpr std::size_t kMinSummaryBytes = kMinTextBytes + 8;
-constexpr std::size_t kMinCardBytes = 8 + 5 * 4 + kMinTextBytes;
+// The fewest bytes a credit row can take (nine texts, each its length).
+constexpr std::size_t kMinCreditRowBytes = kCreditColumns * 4;
 
 std::int32_t storedCount(std::size_t size) {
     // A list longer than a count can say cannot be stored; the sheets never
@@ -27,89 +22,10 @@ std::int32_t storedCount(std::size_t size) {
     return static_cast<std::int32_t>(std::min<std::size_t>(size, std::numeric_limits<std::int32_t>::max()));
 }
 
-void writeEntry(BinaryWriter& w, const TKiroku& line) {
-    w.writeStr(line.item);
-    w.writeStr(line.category);
-    w.writeDouble(line.amount);
-}
-
-void writeCard(BinaryWriter& w, const TIndex& card) {
-    w.writeDouble(card.date);
-    w.writeInt(storedCount(card.spendList.size()));
-    w.writeInt(storedCount(card.incomeList.size()));
-    w.writeInt(storedCount(card.accountList.size()));
-    w.writeInt(storedCount(card.budgetList.size()));
-    w.writeInt(storedCount(card.summaryList.size()));
-    for (const TKiroku& line : card.spendList) writeEntry(w, line);
-    for (const TKiroku& line : card.incomeList) writeEntry(w, line);
-    for (const TKiroku& line : card.accountList) writeEntry(w, line);
-    for (const TYosan& row : card.budgetList) {
-        w.writeStr(row.name);
-        w.writeDouble(row.amount1);
-        w.writeDouble(row.amount2);
-    }
-    for (const TMatome& row : card.summaryList) {
-        w.writeStr(row.name);
-        w.writeDouble(row.amount);
-    }
-    w.writeLongStr(card.memo);
-}
-
-// A stored count: 0 or less is an empty list. The count is not trusted for
-// more than the reservation the remaining bytes allow; the items are then
-// read one by one, so a file cut short keeps the items before the cut.
-std::size_t reservationFor(std::int32_t count, const BinaryReader& r, std::size_t minBytes) {
-    if (count <= 0) return 0;
-    return std::min(static_cast<std::size_t>(count), r.remaining() / minBytes);
-}
-
-bool readEntries(BinaryReader& r, std::int32_t count, std::vector<TKiroku>& out) {
-    out.reserve(reservationFor(count, r, kMinEntryBytes));
-    for (std::int32_t i = 0; i < count; ++i) {
-        TKiroku line;
-        if (!r.readStr(line.item) || !r.readStr(line.category) || !r.readDouble(line.amount)) return false;
-        out.push_back(std::move(line));
-    }
-    return true;
-}
-
-bool readBudgetRows(BinaryReader& r, std::int32_t count, std::vector<TYosan>& out) {
-    out.reserve(reservationFor(count, r, kMinBudgetBytes));
-    for (std::int32_t i = 0; i < count; ++i) {
-        TYosan row;
-        if (!r.readStr(row.name) || !r.readDouble(row.amount1) || !r.readDouble(row.amount2)) return false;
-        out.push_back(std::move(row));
-    }
-    return true;
-}
-
-bool readSummaryRows(BinaryReader& r, std::int32_t count, std::vector<TMatome>& out) {
-    out.reserve(reservationFor(count, r, kMinSummaryBytes));
-    for (std::int32_t i = 0; i < count; ++i) {
-        TMatome row;
-        if (!r.readStr(row.name) || !r.readDouble(row.amount)) return false;
-        out.push_back(std::move(row));
-    }
-    return true;
-}
-
-// The card after its date: counts, lists, memo. On a fault the card keeps
-// the complete items read; its counts are its lists' lengths by design.
-bool readCardBody(BinaryReader& r, TIndex& card) {
-    std::int32_t spend = 0, income = 0, account = 0, budget = 0, summary = 0;
-    if (!r.readInt(spend) || !r.readInt(income) || !r.readInt(account) || !r.readInt(budget) ||
-        !r.readInt(summary)) {
-        return false;
-    }
-    return readEntries(r, spend, card.spendList) && readEntries(r, income, card.incomeList) &&
-           readEntries(r, account, card.accountList) && readBudgetRows(r, budget, card.budgetList) &&
-           readSummaryRows(r, summary, card.summaryList) && r.readLongStr(card.memo);
-}
-
 bool readCreditRows(BinaryReader& r, std::vector<CreditRow>& out) {
     std::int32_t n = 0;
     if (!r.readInt(n)) return false;
-    out.reserve(reservationFor(n, r, kMinCreditRowBytes));
+    out.reserve(r.reservationFor(n, kMinCreditRowBytes));
     for (std::int32_t i = 0; i < n; ++i) {
         CreditRow row;
         bool complete = true;
@@ -177,32 +93,10 @@ bool readHead(BinaryReader& r, DataImage& out, std::int32_t& m) {
            r.readLongStr(out.note) && r.readInt(m);
 }
 
-// Passes over count items of fixed numbers after texts, as the readers
-// above would read them.
-bool skipItems(BinaryReader& r, std::int32_t count, int texts, std::size_t numberBytes) {
-    for (std::int32_t i = 0; i < count; ++i) {
-        for (int t = 0; t < texts; ++t) {
-            if (!r.skipStr()) return false;
-        }
-        if (!r.skip(numberBytes)) return false;
-    }
-    return true;
-}
-
-// Passes over one card block after its date, checking every length as
-// readCardBody would.
-bool skipCardBody(BinaryReader& r) {
-    std::int32_t spend = 0, income = 0, account = 0, budget = 0, summary = 0;
-    return r.readInt(spend) && r.readInt(income) && r.readInt(account) && r.readInt(budget) &&
-           r.readInt(summary) && skipItems(r, spend, 2, 8) && skipItems(r, income, 2, 8) &&
-           skipItems(r, account, 2, 8) && skipItems(r, budget, 1, 16) && skipItems(r, summary, 1, 8) &&
-           r.skipStr();
-}
-
 ReadOutcome readBody(BinaryReader& r, DataImage& out) {
     std::int32_t m = 0;
     if (!readHead(r, out, m)) return ReadOutcome::Broken;
-    out.cards.reserve(reservationFor(m, r, kMinCardBytes));
+    out.cards.reserve(r.reservationFor(m, kMinCardBlockBytes));
     for (std::int32_t i = 0; i < m; ++i) {
         double date = 0;
         if (!r.readDouble(date)) return ReadOutcome::Broken;
@@ -224,32 +118,30 @@ std::optional<DataFileLayout> scanDataFile(std::string_view bytes) {
     DataFileLayout layout;
     BinaryReader r(bytes);
     std::int32_t m = 0;
-    if (!r.readInt(layout.head.version) || !dataVersionReadable(layout.head.version)) return std::nullopt;
+    // Another version is written as 50: read with that repair, once.
+    if (!r.readInt(layout.head.version) || layout.head.version != kDataFileVersion) return std::nullopt;
     if (!readHead(r, layout.head, m)) return std::nullopt;
-    layout.cardStarts.reserve(reservationFor(m, r, kMinCardBytes));
+    layout.cards.reserve(r.reservationFor(m, kMinCardBlockBytes));
     std::optional<double> previous;
     for (std::int32_t i = 0; i < m; ++i) {
-        const std::size_t start = r.position();
-        double date = 0;
-        if (!r.readDouble(date) || !std::isfinite(date)) return std::nullopt;
+        CardPlace place;
+        place.start = r.position();
+        if (!r.readDouble(place.date) || !std::isfinite(place.date)) return std::nullopt;
         // Cards out of order are merged by the reader front to back.
-        if (previous && !(*previous < date)) return std::nullopt;
-        previous = date;
-        if (!skipCardBody(r)) return std::nullopt;
-        layout.cardStarts.push_back(start);
+        if (previous && !(*previous < place.date)) return std::nullopt;
+        previous = place.date;
+        CardBlockScan scan;
+        if (!skipCardBody(r, scan) || !scan.asWritten) return std::nullopt;
+        place.size = r.position() - place.start;
+        place.calculated = scan.budgetCount > 0;
+        layout.cards.push_back(place);
     }
     return layout;
 }
 
-bool decodeCardBlock(std::string_view bytes, std::size_t start, TIndex& card) {
-    if (start > bytes.size()) return false;
-    BinaryReader r(bytes.substr(start));
-    card = TIndex{};
-    return r.readDouble(card.date) && std::isfinite(card.date) && readCardBody(r, card);
-}
-
-std::string encodeDataFile(const DataImage& image) {
+std::string encodeDataFileHead(const DataImage& image, std::size_t cardCount, std::size_t reserve) {
     BinaryWriter w;
+    w.reserve(reserve);
     w.writeInt(kDataFileVersion);
     w.writeDouble(image.startDate);
     w.writeByte(0);
@@ -258,8 +150,13 @@ std::string encodeDataFile(const DataImage& image) {
         for (const std::string& cell : row) w.writeStr(cell);
     }
     w.writeLongStr(image.note);
-    w.writeInt(storedCount(image.cards.size()));
-    for (const TIndex& card : image.cards) writeCard(w, card);
+    w.writeInt(storedCount(cardCount));
+    return w.take();
+}
+
+std::string encodeDataFile(const DataImage& image) {
+    BinaryWriter w(encodeDataFileHead(image, image.cards.size()));
+    for (const TIndex& card : image.cards) writeCardBlock(w, card);
     return w.take();
 }
 
@@ -307,29 +204,63 @@ void creditRowsToSheet(const std::vector<CreditRow>& rows, Sheet& gridCredit) {
     }
 }
 
-DataFileRead readDataFile(const std::string& path, FileLayer& files) {
+DataFileRead readDataFileBytes(std::string bytes, const std::string& path, CardReading cards) {
     DataFileRead read;
-    std::optional<std::string> bytes = readWholeFile(path, files);
-    if (!bytes) return read;
     read.fileRead = true;
-    read.identity = identityOf(*bytes, path);
-    read.outcome = decodeDataFile(*bytes, read.image);
+    read.identity = identityOf(bytes, path);
+    if (cards == CardReading::KeptAsRead) {
+        if (std::optional<DataFileLayout> layout = scanDataFile(bytes)) {
+            read.outcome = ReadOutcome::Ok;
+            read.image = std::move(layout->head);
+            read.keptCards = std::move(layout->cards);
+            read.bytes = std::make_shared<const std::string>(std::move(bytes));
+            return read;
+        }
+    }
+    read.outcome = decodeDataFile(bytes, read.image);
     return read;
 }
 
-ReadOutcome reportDataFileRead(DataFileRead&& read, DataImage& out, UiPort& ui) {
-    out = std::move(read.image);
+DataFileRead readDataFile(const std::string& path, FileLayer& files, CardReading cards) {
+    std::optional<std::string> bytes = readWholeFile(path, files);
+    if (!bytes) return DataFileRead{};
+    return readDataFileBytes(std::move(*bytes), path, cards);
+}
+
+void decodeKeptCards(DataFileRead& read) {
+    if (!read.keptCards) return;
+    const std::string& bytes = *read.bytes;
+    std::vector<TIndex>& cards = read.image.cards;
+    cards.resize(read.keptCards->size());
+    for (std::size_t k = 0; k < cards.size(); ++k) {
+        if (!decodeCardBlock(bytes, (*read.keptCards)[k].start, cards[k])) {
+            // The scan said it would: the reader front to back decides.
+            read.outcome = decodeDataFile(bytes, read.image);
+            break;
+        }
+    }
+    read.keptCards.reset();
+    read.bytes.reset();
+}
+
+ReadOutcome reportDataFileMessages(const DataFileRead& read, UiPort& ui) {
     if (!read.fileRead) {
-        out = DataImage{};
         reportDataReadFailure(ui);
         return ReadOutcome::Broken;
     }
     if (read.outcome == ReadOutcome::VersionTooNew) {
-        msgVersion(ui, out.version);
+        msgVersion(ui, read.image.version);
     } else if (read.outcome == ReadOutcome::Broken) {
         reportDataReadFailure(ui);
     }
     return read.outcome;
+}
+
+ReadOutcome reportDataFileRead(DataFileRead&& read, DataImage& out, UiPort& ui) {
+    decodeKeptCards(read);
+    const ReadOutcome outcome = reportDataFileMessages(read, ui);
+    out = read.fileRead ? std::move(read.image) : DataImage{};
+    return outcome;
 }
 
 ReadOutcome loadData(const std::string& path, DataImage& out, UiPort& ui, FileLayer& files) {

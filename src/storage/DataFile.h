@@ -7,6 +7,7 @@
 // add the file and the messages.
 
 #include <array>
+#include <memory>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -47,19 +48,33 @@ std::string encodeDataFile(const DataImage& image);
 // cards of one date become one card (see DataFile.cpp).
 ReadOutcome decodeDataFile(std::string_view bytes, DataImage& out);
 
-// Where the card blocks of a data file start, found from the lengths alone
-// so the cards can be decoded apart (on two threads at start-up). head
-// holds everything before the cards, decoded; its cards are left empty.
+// Where one card block of a data file lies, and what is known of the card
+// without decoding it.
+struct CardPlace {
+    std::size_t start = 0;
+    std::size_t size = 0;
+    Date date = 0;
+    bool calculated = false;  // it has budget rows
+};
+
+// Where the card blocks of a data file lie, found from the lengths alone so
+// the cards can be kept as read and decoded apart. head holds everything
+// before the cards, decoded; its cards are left empty.
 struct DataFileLayout {
     DataImage head;
-    std::vector<std::size_t> cardStarts;
+    std::vector<CardPlace> cards;
 };
-// The layout of a file that decodeDataFile reads as Ok with its cards in
-// strictly ascending order; nothing for any other file (a newer version, a
-// broken file, cards out of order), which is read whole by decodeDataFile.
+// The layout of a file that this program reads with no repair at all:
+// version 50, cards in strictly ascending order, and every card block
+// exactly what writeCardBlock writes for the card read from it. Nothing
+// for any other file (a newer or older version, a broken file, cards out of
+// order or of one day, a card the reader would write otherwise), which is
+// read whole by decodeDataFile and written whole once.
 std::optional<DataFileLayout> scanDataFile(std::string_view bytes);
-// Decodes the card block that starts at start (one of scanDataFile's).
-bool decodeCardBlock(std::string_view bytes, std::size_t start, TIndex& card);
+
+// Everything before the card blocks, for cardCount cards; the blocks
+// follow as writeCardBlock writes them (or as read, for a card unchanged).
+std::string encodeDataFileHead(const DataImage& image, std::size_t cardCount, std::size_t reserve = 0);
 
 // A version the layout of this program can read: up to 59.
 inline bool dataVersionReadable(std::int32_t version) { return version / 10 <= 5; }
@@ -69,17 +84,36 @@ std::vector<CreditRow> creditRowsFromSheet(const Sheet& gridCredit);
 // Sets the credit sheet to the header row, the rows and one empty row.
 void creditRowsToSheet(const std::vector<CreditRow>& rows, Sheet& gridCredit);
 
-// The data file read and decoded with nothing shown yet, so it can be read
-// on another thread; reportDataFileRead shows what loadData would.
+// The data file read with nothing shown yet, so it can be read on another
+// thread; reportDataFileRead shows what loadData would.
 struct DataFileRead {
     bool fileRead = false;  // false: the file could not be opened or read
     ReadOutcome outcome = ReadOutcome::Broken;
+    // The head, and the cards decoded unless they were kept as read.
     DataImage image;
     FileIdentity identity;  // of the bytes read
+    // Kept as read (see scanDataFile): the file's bytes and where each card
+    // lies; image.cards is then empty.
+    std::shared_ptr<const std::string> bytes;
+    std::optional<std::vector<CardPlace>> keptCards;
 };
-DataFileRead readDataFile(const std::string& path, FileLayer& files = systemFileLayer());
-// Shows the messages of a read and moves its image into out.
+enum class CardReading {
+    Decoded,     // every card decoded into image.cards
+    KeptAsRead,  // the cards kept as their bytes where the file allows it
+};
+DataFileRead readDataFile(const std::string& path, FileLayer& files = systemFileLayer(),
+                          CardReading cards = CardReading::Decoded);
+// The same over bytes read already.
+DataFileRead readDataFileBytes(std::string bytes, const std::string& path, CardReading cards);
+// Decodes kept cards into image.cards (a card that will not decode sends the
+// whole file through decodeDataFile).
+void decodeKeptCards(DataFileRead& read);
+// Shows the messages of a read and moves its image into out, every card
+// decoded.
 ReadOutcome reportDataFileRead(DataFileRead&& read, DataImage& out, UiPort& ui);
+// Shows the messages of a read; how it ended. A read that could not open
+// the file is Broken.
+ReadOutcome reportDataFileMessages(const DataFileRead& read, UiPort& ui);
 
 // Reads the data file at path. A file that cannot be opened or is broken
 // shows the three read-failure messages; a version above 59 shows the

@@ -12,6 +12,7 @@
 #include "charts/HistorySeries.h"
 #include "charts/HistorySpan.h"
 #include "ChartTestWindow.h"
+#include "support/CardEdit.h"
 #include "TestRegistry.h"
 
 using namespace kakeibo;
@@ -31,15 +32,16 @@ HistoryChartPage* openOnHistory(ChartTestWindow& w) {
         const Date first = dayOf(2024, 1, 1);
         for (int i = 0; i < kDays; ++i) {
             const auto found = book.cards.find(first + i);
-            TIndex& card = found ? book.cards.at(*found) : book.cards.insert(first + i);
+            const int index = found ? *found : book.cards.insert(first + i);
             if (i == kUncalculatedDay) continue;
+            CardEdit card = editCard(book.cards, index);
             card.budgetList = {TYosan{"食費", 0, 0}};
             card.summaryList.assign(19, TMatome{"", 0});
             card.summaryList[3].amount = 1000.0 + i;   // cash
             card.summaryList[4].amount = 50000.0 - i;  // accounts
             card.summaryList[5].amount = 51000.0;      // household
         }
-        dispTheDay(book, book.cards.last().date);
+        dispTheDay(book, book.cards.lastDate());
     });
     w.form->mnuGraphClick();
     w.charts()->showTab(ChartTab::History);

@@ -20,6 +20,7 @@
 #include "generator/BenchBook.h"
 #include "GeneratedBookForm.h"
 #endif
+#include "support/CardEdit.h"
 #include "support/FixedToday.h"
 #include "PrintDialogTestPages.h"
 #include "support/ScriptedUi.h"
@@ -101,7 +102,7 @@ private slots:
         // The last year, with a fortnight of cards in it never calculated.
         form.runCommand([](Book& book) {
             for (Date day = dayOf(2025, 6, 1); day < dayOf(2025, 6, 15); ++day)
-                if (const auto index = book.cards.find(day)) book.cards.at(*index).budgetList.clear();
+                if (const auto index = book.cards.find(day)) editCard(book.cards, *index).budgetList.clear();
         });
         charts->findChild<QPushButton*>(QStringLiteral("btnGraphRange1"))->click();
         shoot(ChartTab::History, "54-GraphHistoryYearWithGap");

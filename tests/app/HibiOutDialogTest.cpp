@@ -12,6 +12,7 @@
 #include "book/SheetLayouts.h"
 #include "dialogs/HibiOutDialog.h"
 #include "storage/Cp932.h"
+#include "support/CardEdit.h"
 #include "support/FixedToday.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
@@ -34,7 +35,7 @@ class HibiOutDialogTest : public QObject {
             settingAll(book);
             book.cards.init(book.today());
             book.cards.insert(dayOf(2000, 12, 3));
-            book.cards.at(*book.cards.find(dayOf(2000, 12, 3))).spendList = {TKiroku{"本", "書籍", 1500}};
+            editCard(book.cards, *book.cards.find(dayOf(2000, 12, 3))).spendList = {TKiroku{"本", "書籍", 1500}};
             book.cards.setCurIndex(*book.cards.find(dayOf(2000, 12, 10)));
             // Typed on the day sheets and not yet stored: the export holds it.
             book.GridShishutu.setCell(0, 1, "昼食");

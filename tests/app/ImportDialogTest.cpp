@@ -89,7 +89,7 @@ struct ImportWindow {
     }
     const std::vector<TKiroku>& spending(int day) {
         form.runCommand(storeTheDay);
-        return form.book().cards.at(*form.book().cards.find(dec(day))).spendList;
+        return form.book().cards.read(*form.book().cards.find(dec(day))).spendList;
     }
     bool hasCard(int day) { return form.book().cards.find(dec(day)).has_value(); }
 };

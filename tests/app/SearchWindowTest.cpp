@@ -239,7 +239,7 @@ private slots:
         QCOMPARE(grid->currentIndex().column(), 0);
         QCOMPARE(s.form.focusWidget(), grid);
         QVERIFY(s.window->isVisible());
-        const TIndex& left = book.cards.at(*findCardIndex(book, on(2024, 6, 10)));
+        const TIndex& left = book.cards.read(*findCardIndex(book, on(2024, 6, 10)));
         QCOMPARE(left.spendList.at(0).item, std::string("コーヒー"));
         // The line typed is found now, and the results stay as they were.
         QVERIFY(s.type(s.text(), QStringLiteral("コーヒー")));

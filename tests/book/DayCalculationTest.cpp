@@ -7,6 +7,7 @@
 #include "book/SheetSums.h"
 #include "book/Stores.h"
 #include "sheets/SheetOps.h"
+#include "support/CardEdit.h"
 
 namespace kakeibo {
 namespace {
@@ -311,17 +312,17 @@ TEST_F(CtrlRun, EditingAnOldCardChangesEveryLaterBalance) {
     f.spend(2, "", "500", "日用品");
     btnCalcMouseUp(f.book, true);
     const auto& cards = f.book.cards;
-    EXPECT_EQ(cards.at(1).summaryList[3].amount, -2500);
-    EXPECT_EQ(cards.at(2).summaryList[3].amount, -3500);
-    EXPECT_EQ(cards.at(2).budgetList[1].amount2, 9500);
+    EXPECT_EQ(cards.read(1).summaryList[3].amount, -2500);
+    EXPECT_EQ(cards.read(2).summaryList[3].amount, -3500);
+    EXPECT_EQ(cards.read(2).budgetList[1].amount2, 9500);
     EXPECT_EQ(f.book.GridCredit.rowCount(), 11);  // the purchase is listed once
 }
 
 TEST_F(CtrlRun, OnTheLastCardCalculatesOnlyThatCard) {
     btnGoTailClick(f.book);
     btnCalcMouseUp(f.book, true);
-    EXPECT_EQ(f.book.cards.at(0).budgetCount(), 0);
-    EXPECT_EQ(f.book.cards.at(1).budgetCount(), 0);
+    EXPECT_EQ(f.book.cards.read(0).budgetCount(), 0);
+    EXPECT_EQ(f.book.cards.read(1).budgetCount(), 0);
     EXPECT_EQ(f.book.pnlDay, "2026/12/3");
     EXPECT_EQ(f.matome(4), "-1000");
 }
@@ -404,7 +405,7 @@ void fillOddBook(BookFixture& f) {
     }
     CardList& cards = f.book.cards;
     for (int i = 0; i < cards.size(); ++i) {
-        TIndex& card = cards.at(i);
+        CardEdit card(cards, i);
         card.spendList = {{"a", "食費", 100.0 * (i + 1)}, {"b", i % 3 ? "Xカード" : "決済 ＿ Xカード", 50.5},
                           {"c", "", 7}};
         card.incomeList = {{"", "お小遣い", 1000}};
@@ -426,14 +427,14 @@ TEST(DayCalculation, TheCtrlRunEqualsCalculatingEveryCardInTurn) {
     }
     btnCalcMouseUp(byRun.book, true);
     for (int i = 0; i < oneByOne.book.cards.size(); ++i) {
-        dispTheDay(oneByOne.book, oneByOne.book.cards.at(i).date);
+        dispTheDay(oneByOne.book, oneByOne.book.cards.date(i));
         btnCalcMouseUp(oneByOne.book, false);
     }
     dispTheDay(oneByOne.book, oneByOne.book.cards.first().date);
 
     ASSERT_EQ(byRun.book.cards.size(), oneByOne.book.cards.size());
     for (int i = 0; i < byRun.book.cards.size(); ++i) {
-        EXPECT_TRUE(byRun.book.cards.at(i) == oneByOne.book.cards.at(i)) << "card " << i;
+        EXPECT_TRUE(byRun.book.cards.read(i) == oneByOne.book.cards.read(i)) << "card " << i;
     }
     for (int row = 0; row < oneByOne.book.GridCredit.rowCount(); ++row) {
         for (int col = 0; col < 9; ++col) {
@@ -441,7 +442,7 @@ TEST(DayCalculation, TheCtrlRunEqualsCalculatingEveryCardInTurn) {
         }
     }
     EXPECT_EQ(byRun.book.GridCredit.rowCount(), oneByOne.book.GridCredit.rowCount());
-    EXPECT_EQ(byRun.book.cards.at(5).summaryCount(), 25);  // rows beyond the sheet's are kept
+    EXPECT_EQ(byRun.book.cards.read(5).summaryCount(), 25);  // rows beyond the sheet's are kept
 }
 
 }  // namespace

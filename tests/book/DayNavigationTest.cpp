@@ -114,7 +114,7 @@ TEST(DayNavigation, AnyDayTakesTheCalendarsChoiceAndRefusesImpossibleDates) {
     btnGoAnyDayClick(f.book);
     EXPECT_EQ(f.book.pnlDay, "2026/12/20");
     EXPECT_EQ(f.book.cards.size(), 4);
-    EXPECT_EQ(f.book.cards.at(2).spendCount(), 1);
+    EXPECT_EQ(f.book.cards.read(2).spendCount(), 1);
 }
 
 TEST(DayNavigation, DeleteAsksTwiceAndShowsTheNeighbour) {

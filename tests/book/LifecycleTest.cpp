@@ -134,7 +134,7 @@ TEST(Lifecycle, ADayWithoutACardGetsOneInDateOrder) {
     { Session s(dir, *makeDate(2026, 12, 10)); s.close(); }
     Session s(dir, *makeDate(2026, 12, 5));
     ASSERT_EQ(s.book.cards.size(), 3);
-    EXPECT_EQ(s.book.cards.at(1).date, *makeDate(2026, 12, 5));
+    EXPECT_EQ(s.book.cards.read(1).date, *makeDate(2026, 12, 5));
     EXPECT_EQ(s.book.pnlPage, "2 / 3");
 }
 
@@ -171,8 +171,8 @@ TEST(Lifecycle, ABrokenDataFileKeepsWhatWasReadAndACopyOfItself) {
     ASSERT_GE(s.ui.texts().size(), 3u);
     // The two complete cards, what was read of the third, and today's.
     ASSERT_GE(s.book.cards.size(), 3);
-    EXPECT_EQ(s.book.cards.at(0).spendList.at(0).item, "item1");
-    EXPECT_EQ(s.book.cards.at(1).spendList.at(0).item, "item2");
+    EXPECT_EQ(s.book.cards.read(0).spendList.at(0).item, "item1");
+    EXPECT_EQ(s.book.cards.read(1).spendList.at(0).item, "item2");
     EXPECT_EQ(s.book.cards.last().date, kToday);
     EXPECT_EQ(dir.read("Mirab050.mrb.unreadable"), cut);
     s.close();
@@ -215,7 +215,7 @@ TEST(Lifecycle, ADataFileReadBeforehandStartsTheBookAsOneReadThen) {
         EXPECT_FALSE(earlyUi.texts().empty());
         EXPECT_EQ(earlyReport.dataOutcome, plainReport.dataOutcome);
         ASSERT_EQ(early.cards.size(), plain.cards.size());
-        for (int i = 0; i < plain.cards.size(); ++i) EXPECT_EQ(early.cards.at(i), plain.cards.at(i)) << i;
+        for (int i = 0; i < plain.cards.size(); ++i) EXPECT_EQ(early.cards.read(i), plain.cards.read(i)) << i;
         // A read is taken once, and only for its own file.
         EXPECT_FALSE(prefetch.take(dataFileName(dir.path())));
     }

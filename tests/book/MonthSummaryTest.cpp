@@ -176,7 +176,7 @@ TEST_F(MonthSummaryTest, MonthWithoutCardsKeepsItsBudgetsAndCarriesTheBalances) 
     MonthRecord& earlier = book.months.insert(dayOf(2000, 9, 1));
     earlier.cashTotal = 1000;
     earlier.householdTotal = 1000;
-    book.cards.at(0).date = dayOf(2001, 3, 1);  // every card after the month
+    book.cards.init(dayOf(2001, 3, 1));  // every card after the month
 
     sumMonthOf(dayOf(2000, 12, 1));
     EXPECT_EQ(ui.texts(), std::vector<std::string>{"この月度のデータはありません"});

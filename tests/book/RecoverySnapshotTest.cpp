@@ -8,6 +8,7 @@
 #include "book/RecoverySnapshot.h"
 #include "book/Stores.h"
 #include "storage/FileNames.h"
+#include "support/CardEdit.h"
 
 namespace kakeibo {
 namespace {
@@ -22,8 +23,9 @@ TEST(RecoverySnapshot, HoldsTheSheetsWorkingCopyAndLeavesTheBookAsItWas) {
     const TIndex cardBefore = s.book.cards.cur();
 
     const RecoverySnapshot snapshot = takeRecoverySnapshot(s.book);
-    EXPECT_EQ(snapshot.data.cards.at(0).spendList.at(0).item, "昼食");
-    EXPECT_EQ(snapshot.data.cards.at(0).memo, "メモ\r\n");
+    ASSERT_TRUE(snapshot.cards.at(0).content);
+    EXPECT_EQ(snapshot.cards.at(0).content->spendList.at(0).item, "昼食");
+    EXPECT_EQ(snapshot.cards.at(0).content->memo, "メモ\r\n");
     // Nothing was stored into the book, nor moved on its sheets.
     EXPECT_EQ(s.book.cards.cur(), cardBefore);
     EXPECT_EQ(s.book.GridShishutu.currentRow(), 3);
@@ -40,7 +42,9 @@ TEST(RecoverySnapshot, HoldsTheSheetsWorkingCopyAndLeavesTheBookAsItWas) {
 TEST(RecoverySnapshot, StepsMakeTheSameSnapshotAndStartOverWhenTheCardsChange) {
     TempDir dir;
     BookSession s(dir);
-    for (int d = 1; d <= 9; ++d) s.book.cards.insert(*makeDate(2026, 11, d)).memo = "card " + std::to_string(d);
+    for (int d = 1; d <= 9; ++d) {
+        editCard(s.book.cards, s.book.cards.insert(*makeDate(2026, 11, d))).memo = "card " + std::to_string(d);
+    }
     s.book.cards.setCurIndex(s.book.cards.size() - 1);
     s.type(1, "今日", "1");
     const RecoveryParts whole = makeRecoveryParts(takeRecoverySnapshot(s.book), 0);
@@ -59,8 +63,9 @@ TEST(RecoverySnapshot, StepsMakeTheSameSnapshotAndStartOverWhenTheCardsChange) {
     while (!builder.step(s.book)) {
     }
     const RecoverySnapshot after = builder.finish(s.book);
-    EXPECT_EQ(after.data.cards.size(), 11u);
-    EXPECT_EQ(after.data.cards.front().date, *makeDate(2026, 10, 1));
+    ASSERT_EQ(after.cards.size(), 11u);
+    ASSERT_TRUE(after.cards.front().content);
+    EXPECT_EQ(after.cards.front().content->date, *makeDate(2026, 10, 1));
 }
 
 }  // namespace

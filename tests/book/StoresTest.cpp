@@ -4,6 +4,7 @@
 
 #include "model/DayStore.h"
 #include "support/ScriptedUi.h"
+#include "support/CardEdit.h"
 
 namespace kakeibo {
 namespace {
@@ -22,7 +23,8 @@ protected:
 };
 
 TEST_F(StoresTest, StoreTheDayFillsTheCurrentCardOnly) {
-    book.cards.init(100).memo = "kept\r\n";
+    book.cards.init(100);
+    editCard(book.cards, 0).memo = "kept\r\n";
     book.cards.insert(200);
     book.cards.insert(150);  // current
 
@@ -64,10 +66,14 @@ TEST_F(StoresTest, StoreTheDayFillsTheCurrentCardOnly) {
 }
 
 TEST_F(StoresTest, ACardLongerThanItsSheetSurvivesShowingAndStoring) {
-    TIndex& card = book.cards.init(36526);
-    for (int i = 0; i < 40; ++i) card.spendList.push_back({"品" + std::to_string(i), "食費", 10.0 * i});
-    card.memo = "メモ\r\n\r\n";
-    const TIndex original = card;
+    book.cards.init(36526);
+    {
+        CardEdit card(book.cards, 0);
+        for (int i = 0; i < 40; ++i) card.spendList.push_back({"品" + std::to_string(i), "食費", 10.0 * i});
+        card.memo = "メモ\r\n\r\n";
+    }
+    const TIndex original = book.cards.cur();
+    const TIndex& card = original;
 
     book.GridShishutu.setRowCount(10);
     dispKiroku(card.spendList, book.GridShishutu);

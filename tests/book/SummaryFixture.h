@@ -14,6 +14,7 @@
 #include "support/FixedToday.h"
 #include "support/LaidOutBook.h"
 #include "support/ScriptedUi.h"
+#include "support/CardEdit.h"
 
 namespace kakeibo {
 
@@ -47,13 +48,13 @@ protected:
     // Cards -----------------------------------------------------------------
     // The card of a day (created in date order when missing); it does not
     // become the one shown.
-    TIndex& card(int year, int month, int day) {
+    CardEdit card(int year, int month, int day) {
         const Date date = dayOf(year, month, day);
-        const Date shownDate = book.cards.cur().date;
-        if (const auto found = book.cards.find(date)) return book.cards.at(*found);
+        const Date shownDate = book.cards.curDate();
+        if (const auto found = book.cards.find(date)) return editCard(book.cards, *found);
         book.cards.insert(date);
         book.cards.setCurIndex(*book.cards.find(shownDate));
-        return book.cards.at(*book.cards.find(date));
+        return editCard(book.cards, *book.cards.find(date));
     }
     static TKiroku line(std::string category, double amount, std::string item = "") {
         return TKiroku{std::move(item), std::move(category), amount};

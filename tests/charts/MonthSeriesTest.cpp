@@ -110,10 +110,12 @@ TEST_F(MonthSeriesTest, EightLargestByNameAndTheRestTogetherWithTheBooksOwnOther
     categories.emplace_back("その他", "");
     setCashSpending(categories);
     apply();
-    TIndex& day = card(2000, 12, 5);
-    for (int i = 1; i <= 11; ++i) day.spendList.push_back(line("科目" + std::to_string(i), 1000.0 * i));
-    day.spendList.push_back(line("その他", 50000));  // the largest, yet the book's own "other"
-    day.spendList.push_back(line("科目1", -3000));     // a refund beyond the spending
+    {
+        CardEdit day = card(2000, 12, 5);
+        for (int i = 1; i <= 11; ++i) day.spendList.push_back(line("科目" + std::to_string(i), 1000.0 * i));
+        day.spendList.push_back(line("その他", 50000));  // the largest, yet the book's own "other"
+        day.spendList.push_back(line("科目1", -3000));     // a refund beyond the spending
+    }
     sumDecember();
 
     const std::vector<Share> shares = spendingShares(monthSeries(book));

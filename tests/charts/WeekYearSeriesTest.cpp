@@ -51,7 +51,7 @@ TEST_F(WeekYearSeriesTest, TheWeeksDaysAreItsTotalsRow) {
 
 TEST_F(WeekYearSeriesTest, TheYearsMonthsStackByItsLargestCategoriesUpToTheirTotals) {
     for (int month = 1; month <= 12; ++month) {
-        TIndex& day = card(2000, month, 10);
+        CardEdit day = card(2000, month, 10);
         for (int i = 1; i <= 10; ++i) day.spendList.push_back(line("科目" + std::to_string(i), 100.0 * i + month));
         day.incomeList = {line("給与", 200000.0 + month)};
     }

@@ -42,10 +42,12 @@ struct ImportFixture : BookFixture {
         dispTheDay(book, dec(d));
     }
 
-    const TIndex& card(int d) { return book.cards.at(*book.cards.find(dec(d))); }
+    const TIndex& card(int d) { return book.cards.read(*book.cards.find(dec(d))); }
     std::vector<TIndex> cards() {
         storeTheDay(book);
-        return book.cards.items();
+        std::vector<TIndex> all;
+        for (int i = 0; i < book.cards.size(); ++i) all.push_back(book.cards.read(i));
+        return all;
     }
     // Cash on hand (summary row 4) of a calculated card.
     double cash(int d) { return card(d).summaryList.at(3).amount; }

@@ -50,7 +50,7 @@ TEST(ImportRun, LinesGoAfterTheLastUsedLineOnCardsMadeInDateOrder) {
     EXPECT_EQ(outcome.first, dec(2));
     EXPECT_EQ(outcome.last, dec(25));
     std::vector<Date> dates;
-    for (const TIndex& c : f.book.cards) dates.push_back(c.date);
+    for (int i = 0; i < f.book.cards.size(); ++i) dates.push_back(f.book.cards.date(i));
     EXPECT_EQ(dates, (std::vector<Date>{dec(2), dec(8), dec(15), dec(20), dec(25)}));
     EXPECT_EQ(f.card(8).spendList.size(), 4u);
     EXPECT_EQ(f.card(8).spendList[3], (TKiroku{"パン", "食費", 150}));

@@ -99,7 +99,7 @@ TEST(ImportUndo, TheRecordOutlivesTheProgram) {
     Book next(ui);
     setupAllGrids(next);
     next.folder = f.dir.path();
-    next.cards.items() = imported;
+    next.cards.assign(imported);
     next.cards.setCurIndex(0);
     dispTheDay(next, dec(8));
     EXPECT_EQ(undoLastImport(next).removed, 2);

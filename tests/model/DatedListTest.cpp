@@ -7,14 +7,14 @@
 namespace kakeibo {
 namespace {
 
-std::vector<Date> dates(const CardList& list) {
+std::vector<Date> dates(const MonthList& list) {
     std::vector<Date> out;
-    for (const TIndex& card : list) out.push_back(card.date);
+    for (const MonthRecord& record : list) out.push_back(record.key);
     return out;
 }
 
-CardList listOf(std::initializer_list<Date> ds) {
-    CardList list;
+MonthList listOf(std::initializer_list<Date> ds) {
+    MonthList list;
     bool first = true;
     for (Date d : ds) {
         if (first) list.init(d);
@@ -25,36 +25,36 @@ CardList listOf(std::initializer_list<Date> ds) {
 }
 
 TEST(DatedList, InsertKeepsDateOrderAndMakesTheNewRecordCurrent) {
-    CardList list;
+    MonthList list;
     list.init(20);
     EXPECT_EQ(list.size(), 1);
     EXPECT_TRUE(list.curIsFirst());
     EXPECT_TRUE(list.curIsLast());
 
     list.insert(30);  // after the last
-    EXPECT_EQ(list.cur().date, 30);
+    EXPECT_EQ(list.cur().key, 30);
     EXPECT_TRUE(list.curIsLast());
 
     list.insert(10);  // before the first
-    EXPECT_EQ(list.cur().date, 10);
+    EXPECT_EQ(list.cur().key, 10);
     EXPECT_TRUE(list.curIsFirst());
-    EXPECT_EQ(list.first().date, 10);
+    EXPECT_EQ(list.first().key, 10);
 
     list.insert(25);  // into a gap
-    EXPECT_EQ(list.cur().date, 25);
+    EXPECT_EQ(list.cur().key, 25);
     EXPECT_EQ(list.position(list.curIndex()), 3);
     EXPECT_EQ(dates(list), (std::vector<Date>{10, 20, 25, 30}));
     EXPECT_EQ(list.position(list.size() - 1), list.size());
-    EXPECT_EQ(list.last().date, 30);
+    EXPECT_EQ(list.last().key, 30);
 
     // A new record is empty but for its date.
-    TIndex expected;
-    expected.date = 25;
+    MonthRecord expected;
+    expected.key = 25;
     EXPECT_EQ(list.cur(), expected);
 }
 
 TEST(DatedList, FindWalksBackForTheExactDate) {
-    CardList list = listOf({10, 20, 30});
+    MonthList list = listOf({10, 20, 30});
     EXPECT_EQ(list.find(20), 1);
     EXPECT_EQ(list.find(10), 0);
     EXPECT_EQ(list.find(30), 2);
@@ -64,36 +64,36 @@ TEST(DatedList, FindWalksBackForTheExactDate) {
 
 TEST(DatedList, DeletingMovesToTheEarlierNeighbourOrTheNextAtTheStart) {
     {
-        CardList list = listOf({10, 20, 30});
+        MonthList list = listOf({10, 20, 30});
         list.setCurIndex(0);  // the first
         list.deleteCurrent();
         EXPECT_EQ(dates(list), (std::vector<Date>{20, 30}));
-        EXPECT_EQ(list.cur().date, 20);
+        EXPECT_EQ(list.cur().key, 20);
         EXPECT_EQ(list.position(list.curIndex()), 1);
     }
     {
-        CardList list = listOf({10, 20, 30});
+        MonthList list = listOf({10, 20, 30});
         list.setCurIndex(1);  // the middle
         list.deleteCurrent();
         EXPECT_EQ(dates(list), (std::vector<Date>{10, 30}));
-        EXPECT_EQ(list.cur().date, 10);
+        EXPECT_EQ(list.cur().key, 10);
     }
     {
-        CardList list = listOf({10, 20, 30});
+        MonthList list = listOf({10, 20, 30});
         list.setCurIndex(2);  // the last
         list.deleteCurrent();
         EXPECT_EQ(dates(list), (std::vector<Date>{10, 20}));
-        EXPECT_EQ(list.cur().date, 20);
+        EXPECT_EQ(list.cur().key, 20);
         EXPECT_TRUE(list.curIsLast());
     }
     {
-        CardList list = listOf({10});
+        MonthList list = listOf({10});
         list.deleteCurrent();  // the only one: refusing it is the page's business
         EXPECT_TRUE(list.empty());
         list.deleteCurrent();
         EXPECT_TRUE(list.empty());
         list.insert(5);
-        EXPECT_EQ(list.cur().date, 5);
+        EXPECT_EQ(list.cur().key, 5);
     }
 }
 

@@ -30,7 +30,7 @@ TEST(SearchJump, ShowsTheCardWithTheRowCurrentAfterStoringTheShownCard) {
     EXPECT_EQ(j.book.pnlDay, "2024/5/1");
     EXPECT_EQ(j.book.GridShuNyu.currentRow(), 3);
     EXPECT_EQ(j.book.GridShuNyu.currentCol(), 0);
-    EXPECT_EQ(j.book.cards.at(*findCardIndex(j.book, on(2024, 5, 20))).spendList.at(0).item, "打ちかけ");
+    EXPECT_EQ(j.book.cards.read(*findCardIndex(j.book, on(2024, 5, 20))).spendList.at(0).item, "打ちかけ");
     EXPECT_EQ(j.book.cards.size(), 2);
 }
 

@@ -1,3 +1,4 @@
+#include "storage/CardBlock.h"
 #include "storage/DataFile.h"
 
 #include <gtest/gtest.h>
@@ -176,14 +177,18 @@ TEST(DataFile, TheLayoutOfAFileGivesTheSameCardsDecodedApart) {
     const std::string bytes = encodeDataFile(image);
     const std::optional<DataFileLayout> layout = scanDataFile(bytes);
     ASSERT_TRUE(layout);
-    ASSERT_EQ(layout->cardStarts.size(), image.cards.size());
+    ASSERT_EQ(layout->cards.size(), image.cards.size());
     DataImage head = image;
     head.cards.clear();
     EXPECT_EQ(layout->head, head);
     for (std::size_t k = image.cards.size(); k-- > 0;) {
         TIndex card;
-        ASSERT_TRUE(decodeCardBlock(bytes, layout->cardStarts[k], card));
+        const CardPlace& place = layout->cards[k];
+        ASSERT_TRUE(decodeCardBlock(bytes, place.start, card));
         EXPECT_EQ(card, image.cards[k]) << k;
+        EXPECT_EQ(encodeCardBlock(card), bytes.substr(place.start, place.size)) << k;
+        EXPECT_EQ(place.date, card.date);
+        EXPECT_EQ(place.calculated, card.budgetCount() > 0);
     }
 
     // Any file the front-to-back reader must repair has no layout.
