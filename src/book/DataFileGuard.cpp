@@ -26,34 +26,50 @@ Date generationDay(const FileIdentity& identity, Date today) {
 
 }  // namespace
 
-DataFileWrite writeStandardDataFile(Book& book, const std::string& bytes, bool withGeneration) {
-    FileLayer& files = *book.safety.files;
-    const std::string path = dataFileName(book.folder);
-    // A file that exists but cannot be read cannot be judged; the save
-    // keeps it as the ".bak" all the same.
-    const std::optional<FileContents> onDisk = readWithIdentity(path, files);
-    if (onDisk && onDisk->identity.exists && !onDisk->identity.sameContents(book.safety.dataFile)) {
-        const std::optional<std::string> beside = writeConflictCopy(book.folder, bytes, std::time(nullptr), files);
-        if (!beside) {
-            reportWriteFailure(book.ui());
-            return DataFileWrite::Failed;
-        }
-        msgDataFileChangedElsewhere(book.ui(), path, *beside);
-        return DataFileWrite::WrittenBeside;
-    }
-    if (!saveFileSafely(path, bytes, true, files)) {
+DataFileBefore checkStandardDataFile(Book& book) {
+    DataFileBefore before;
+    before.onDisk = readWithIdentity(dataFileName(book.folder), *book.safety.files);
+    before.changedElsewhere = before.onDisk && before.onDisk->identity.exists &&
+                              !before.onDisk->identity.sameContents(book.safety.dataFile);
+    return before;
+}
+
+DataFileWrite writeBesideStandardDataFile(Book& book, const std::string& bytes) {
+    const std::optional<std::string> beside =
+        writeConflictCopy(book.folder, bytes, std::time(nullptr), *book.safety.files);
+    if (!beside) {
         reportWriteFailure(book.ui());
         return DataFileWrite::Failed;
     }
-    book.safety.dataFile = identityOf(bytes, path);
+    msgDataFileChangedElsewhere(book.ui(), dataFileName(book.folder), *beside);
+    return DataFileWrite::WrittenBeside;
+}
+
+void standardDataFileWritten(Book& book, const std::string& bytes, const DataFileBefore& before,
+                             bool withGeneration) {
+    book.safety.dataFile = identityOf(bytes, dataFileName(book.folder));
     // After the data file, so that on a nearly full disk the copy never
     // takes the room the book itself needs; the file replaced is the ".bak"
-    // until then.
-    if (withGeneration && onDisk && onDisk->identity.exists) {
+    // until then. A write of the very bytes it replaces (a close that
+    // changed nothing) loses nothing: they are the data file and its ".bak"
+    // now, so they are not copied a third time.
+    const std::optional<FileContents>& onDisk = before.onDisk;
+    if (withGeneration && onDisk && onDisk->identity.exists && onDisk->bytes != bytes) {
         const KeptGeneration kept = keepGeneration(book.folder, onDisk->bytes,
-                                                   generationDay(onDisk->identity, book.today()), book.today(), files);
+                                                   generationDay(onDisk->identity, book.today()), book.today(),
+                                                   *book.safety.files);
         if (!kept.written) msgGenerationFailed(book.ui(), kept.path);
     }
+}
+
+DataFileWrite writeStandardDataFile(Book& book, const std::string& bytes, bool withGeneration) {
+    const DataFileBefore before = checkStandardDataFile(book);
+    if (before.changedElsewhere) return writeBesideStandardDataFile(book, bytes);
+    if (!saveFileSafely(dataFileName(book.folder), bytes, true, *book.safety.files)) {
+        reportWriteFailure(book.ui());
+        return DataFileWrite::Failed;
+    }
+    standardDataFileWritten(book, bytes, before, withGeneration);
     return DataFileWrite::Written;
 }
 

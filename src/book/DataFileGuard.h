@@ -20,6 +20,23 @@ enum class DataFileWrite {
     Failed,         // nothing could be written (reported)
 };
 
+// The standard data file as a write is about to find it.
+struct DataFileBefore {
+    // Nothing when it exists but cannot be read (the save keeps it as the
+    // ".bak" all the same).
+    std::optional<FileContents> onDisk;
+    bool changedElsewhere = false;
+};
+DataFileBefore checkStandardDataFile(Book& book);
+// Puts the book beside a data file changed elsewhere (a conflict copy) and
+// says so; Failed (reported) when even that cannot be written.
+DataFileWrite writeBesideStandardDataFile(Book& book, const std::string& bytes);
+// After bytes took the standard data file's place: what the book knows of
+// the file, and with withGeneration the file replaced kept as a backup
+// generation (unless it was these very bytes).
+void standardDataFileWritten(Book& book, const std::string& bytes, const DataFileBefore& before,
+                             bool withGeneration);
+
 // Writes bytes (a data file) as the book's standard data file, the previous
 // file becoming the ".bak". With withGeneration, the file replaced is kept
 // as a backup generation too (the close does that).

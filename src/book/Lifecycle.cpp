@@ -19,6 +19,9 @@
 #include "storage/FileLayer.h"
 #include "storage/FileNames.h"
 #include "storage/IniFile.h"
+#include "storage/MonthFile.h"
+#include "storage/PrefFile.h"
+#include "storage/WindowLayout.h"
 
 namespace kakeibo {
 
@@ -98,13 +101,41 @@ StartupReport formCreate(Book& book, DataPrefetch* prefetch) {
 
 bool saveAllFiles(Book& book, const WindowSizes& sizes) {
     FileLayer& files = *book.safety.files;
-    bool allWritten = writeWindowLayoutFile(iniFileName(book.folder), sizes, files);
-    // A failed preferences write is reported and the data still gets written.
-    allWritten = savePrefFromBook(prefFileName(book.folder), book, files) && allWritten;
+    // The four files are written together: one sync each and one of the
+    // folder. Each is saved or not on its own, so a failed preferences
+    // write is reported and the data still gets written.
+    const std::optional<std::string> windowBytes = windowLayoutFileBytes(iniFileName(book.folder), sizes, files);
+    const std::string prefBytes = encodePrefFile(prefImageFromBook(book));
     storeTheDay(book);
-    allWritten = writeStandardDataFile(book, true) != DataFileWrite::Failed && allWritten;
+    const std::string dataBytes = encodeBookData(book);
+    const DataFileBefore dataBefore = checkStandardDataFile(book);
     storeTheMonth(book);
-    allWritten = saveMonthsFromBook(monthFileName(book.folder), book, files) && allWritten;
+    const std::string monthBytes = encodeMonthFile(book.months.items());
+
+    enum { kWindow, kPref, kData, kMonth };
+    std::vector<FileSave> saves(4);
+    if (windowBytes) saves[kWindow] = FileSave{iniFileName(book.folder), *windowBytes};
+    saves[kPref] = FileSave{prefFileName(book.folder), prefBytes};
+    // A data file somebody else changed is not written over.
+    if (!dataBefore.changedElsewhere) saves[kData] = FileSave{dataFileName(book.folder), dataBytes, true};
+    saves[kMonth] = FileSave{monthFileName(book.folder), monthBytes};
+    saveFilesTogether(saves, files);
+
+    bool allWritten = saves[kWindow].saved;
+    if (!saves[kPref].saved) reportWriteFailure(book.ui());
+    allWritten = saves[kPref].saved && allWritten;
+    DataFileWrite data = DataFileWrite::Written;
+    if (dataBefore.changedElsewhere) {
+        data = writeBesideStandardDataFile(book, dataBytes);
+    } else if (saves[kData].saved) {
+        standardDataFileWritten(book, dataBytes, dataBefore, true);
+    } else {
+        reportWriteFailure(book.ui());
+        data = DataFileWrite::Failed;
+    }
+    allWritten = data != DataFileWrite::Failed && allWritten;
+    if (!saves[kMonth].saved) reportWriteFailure(book.ui());
+    allWritten = saves[kMonth].saved && allWritten;
     if (allWritten) {
         book.safety.recovery.remove();
     } else {

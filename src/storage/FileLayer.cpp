@@ -209,89 +209,105 @@ void removeIfSet(FileLayer& files, const std::optional<std::string>& name) {
     if (name) files.unlink(*name);
 }
 
-// The save with a backup. At every moment the disk holds the previous file
-// at path, and the previous ".bak" either as the ".bak" or under a kept
-// second name, until the new file takes path; then the previous file is
-// the ".bak".
-bool replaceWithBackup(FileLayer& files, const std::string& path, const std::string& newFile,
-                       const std::string& backup) {
-    const std::string folder = folderOf(path);
-    std::optional<std::string> keptBackup;
-    if (files.exists(backup)) {
-        keptBackup = secondName(files, backup, "oldbak");
-        if (!keptBackup) {
-            files.unlink(newFile);
-            return false;
-        }
+// The renames that put a written new file at path, and their undoing.
+// With a backup, at every moment the disk holds the previous file at path,
+// and the previous ".bak" either as the ".bak" or under a kept second name,
+// until the new file takes path; then the previous file is the ".bak".
+class Replacement {
+public:
+    Replacement(FileLayer& files, std::string path, std::string newFile, std::optional<std::string> backup)
+        : files_(files), path_(std::move(path)), newFile_(std::move(newFile)), backup_(std::move(backup)) {}
+
+    // The renames. syncBeforeTakingPath: the ".bak" is made durable before
+    // the new file takes path, so no crash can pair the new file with the
+    // ".bak" of the save before. On failure everything is as it was.
+    bool place(bool syncBeforeTakingPath) {
+        return backup_ ? placeWithBackup(syncBeforeTakingPath) : placeWithoutBackup();
     }
-    std::optional<std::string> previous = secondName(files, path, "bak");
-    if (!previous) {
-        files.unlink(newFile);
-        removeIfSet(files, keptBackup);
-        return false;
-    }
-    // Puts the previous ".bak" back (or removes the ".bak" there was none).
-    auto restoreBackup = [&] {
-        if (keptBackup) {
-            files.rename(*keptBackup, backup);
+    // After place, when the folder could not be synced: the previous files
+    // back where they were (should that fail too, their kept names stay).
+    void undo() {
+        if (backup_) {
+            if (files_.rename(*backup_, path_)) restoreBackup();
+        } else if (previous_) {
+            files_.rename(*previous_, path_);
         } else {
-            files.unlink(backup);
+            files_.unlink(path_);
         }
-    };
+    }
+    // After place and the folder's sync: the kept names go.
+    void finish() { removeIfSet(files_, backup_ ? keptBackup_ : previous_); }
 
-    if (!files.rename(*previous, backup)) {
-        files.unlink(*previous);
-        files.unlink(newFile);
-        removeIfSet(files, keptBackup);
-        return false;
-    }
-    // The ".bak" must be on disk before the new file takes path, or a crash
-    // could leave the new file with the ".bak" of the save before.
-    if (!files.fsyncFolder(folder) || !files.rename(newFile, path)) {
-        files.unlink(newFile);
-        restoreBackup();  // if even this fails, the kept name still holds the previous ".bak"
-        files.fsyncFolder(folder);
-        return false;
-    }
-    if (!files.fsyncFolder(folder)) {
-        // The new file may not be durable: undo, so the caller's "failed"
-        // means the disk is as it was. The previous file is the ".bak" now.
-        if (files.rename(backup, path)) restoreBackup();
-        files.fsyncFolder(folder);
-        return false;
-    }
-    removeIfSet(files, keptBackup);
-    return true;
-}
-
-bool replaceWithoutBackup(FileLayer& files, const std::string& path, const std::string& newFile) {
-    const std::string folder = folderOf(path);
-    std::optional<std::string> previous;
-    if (files.exists(path)) {
-        previous = secondName(files, path, "old");
+private:
+    bool placeWithBackup(bool syncBeforeTakingPath) {
+        const std::string folder = folderOf(path_);
+        if (files_.exists(*backup_)) {
+            keptBackup_ = secondName(files_, *backup_, "oldbak");
+            if (!keptBackup_) {
+                files_.unlink(newFile_);
+                return false;
+            }
+        }
+        std::optional<std::string> previous = secondName(files_, path_, "bak");
         if (!previous) {
-            files.unlink(newFile);
+            files_.unlink(newFile_);
+            removeIfSet(files_, keptBackup_);
             return false;
         }
-    }
-    if (!files.rename(newFile, path)) {
-        files.unlink(newFile);
-        removeIfSet(files, previous);
-        return false;
-    }
-    if (!files.fsyncFolder(folder)) {
-        // Put the previous file back; should that fail too, its kept name
-        // stays on disk rather than lose it.
-        if (previous) {
-            files.rename(*previous, path);
-        } else {
-            files.unlink(path);
+        if (!files_.rename(*previous, *backup_)) {
+            files_.unlink(*previous);
+            files_.unlink(newFile_);
+            removeIfSet(files_, keptBackup_);
+            return false;
         }
-        files.fsyncFolder(folder);
-        return false;
+        if ((syncBeforeTakingPath && !files_.fsyncFolder(folder)) || !files_.rename(newFile_, path_)) {
+            files_.unlink(newFile_);
+            restoreBackup();  // if even this fails, the kept name still holds the previous ".bak"
+            files_.fsyncFolder(folder);
+            return false;
+        }
+        return true;
     }
-    removeIfSet(files, previous);
-    return true;
+
+    bool placeWithoutBackup() {
+        if (files_.exists(path_)) {
+            previous_ = secondName(files_, path_, "old");
+            if (!previous_) {
+                files_.unlink(newFile_);
+                return false;
+            }
+        }
+        if (!files_.rename(newFile_, path_)) {
+            files_.unlink(newFile_);
+            removeIfSet(files_, previous_);
+            return false;
+        }
+        return true;
+    }
+
+    // Puts the previous ".bak" back (or removes the ".bak" there was none).
+    void restoreBackup() {
+        if (keptBackup_) {
+            files_.rename(*keptBackup_, *backup_);
+        } else {
+            files_.unlink(*backup_);
+        }
+    }
+
+    FileLayer& files_;
+    std::string path_;
+    std::string newFile_;
+    std::optional<std::string> backup_;
+    std::optional<std::string> keptBackup_;
+    std::optional<std::string> previous_;
+};
+
+// The ".bak" of path when one is to be made: not for a file that is not
+// there, nor for one already named ".bak" (it would be its own backup).
+std::optional<std::string> backupFor(FileLayer& files, const std::string& path, bool makeBackup) {
+    const std::string backup = backupFileName(path);
+    if (makeBackup && backup != path && files.exists(path)) return backup;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -300,12 +316,51 @@ bool saveFileSafely(const std::string& path, std::string_view bytes, bool makeBa
     if (path.empty()) return false;
     std::optional<std::string> newFile = writeNewFile(files, path, "new", bytes);
     if (!newFile) return false;
-    const std::string backup = backupFileName(path);
-    // A file already named ".bak" would be its own backup: nothing to keep.
-    if (makeBackup && backup != path && files.exists(path)) {
-        return replaceWithBackup(files, path, *newFile, backup);
+    Replacement replacement(files, path, *newFile, backupFor(files, path, makeBackup));
+    if (!replacement.place(true)) return false;
+    const std::string folder = folderOf(path);
+    if (!files.fsyncFolder(folder)) {
+        // The new file may not be durable: undo, so the caller's "failed"
+        // means the disk is as it was.
+        replacement.undo();
+        files.fsyncFolder(folder);
+        return false;
     }
-    return replaceWithoutBackup(files, path, *newFile);
+    replacement.finish();
+    return true;
+}
+
+void saveFilesTogether(std::vector<FileSave>& saves, FileLayer& files) {
+    std::vector<std::string> newFiles(saves.size());
+    for (std::size_t i = 0; i < saves.size(); ++i) {
+        FileSave& save = saves[i];
+        save.saved = false;
+        if (save.path.empty()) continue;
+        if (std::optional<std::string> written = writeNewFile(files, save.path, "new", save.bytes)) {
+            newFiles[i] = std::move(*written);
+        }
+    }
+    std::vector<std::pair<std::size_t, Replacement>> placed;
+    std::string folder;
+    for (std::size_t i = 0; i < saves.size(); ++i) {
+        if (newFiles[i].empty()) continue;
+        const FileSave& save = saves[i];
+        Replacement replacement(files, save.path, newFiles[i], backupFor(files, save.path, save.makeBackup));
+        // The renames of one folder's journal are kept in their order, so
+        // the ".bak" is not synced apart before the new file takes its name.
+        if (replacement.place(false)) placed.emplace_back(i, std::move(replacement));
+        folder = folderOf(save.path);
+    }
+    if (placed.empty()) return;
+    if (!files.fsyncFolder(folder)) {
+        for (auto it = placed.rbegin(); it != placed.rend(); ++it) it->second.undo();
+        files.fsyncFolder(folder);
+        return;
+    }
+    for (auto& [i, replacement] : placed) {
+        replacement.finish();
+        saves[i].saved = true;
+    }
 }
 
 std::optional<long> temporaryFileWriter(std::string_view fileName) {

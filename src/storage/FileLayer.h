@@ -19,6 +19,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kakeibo {
 
@@ -68,6 +69,21 @@ std::optional<std::string> readFileUpTo(const std::string& path, std::size_t max
 // previous file is kept either at path or as the ".bak").
 bool saveFileSafely(const std::string& path, std::string_view bytes, bool makeBackup,
                     FileLayer& files = systemFileLayer());
+
+// One file of a save of several files of one folder together.
+struct FileSave {
+    std::string path;
+    std::string_view bytes;
+    bool makeBackup = false;
+    bool saved = false;  // set by saveFilesTogether
+};
+// Saves files of one folder together at the cost of one sync each and one
+// of the folder: every new file is written and synced, then each that was
+// written takes its place (the previous file becoming the ".bak" where
+// asked), then the folder is synced once. A file that could not be written
+// or placed keeps its previous file and ".bak", and the others are saved
+// all the same; when the folder cannot be synced, none is.
+void saveFilesTogether(std::vector<FileSave>& saves, FileLayer& files = systemFileLayer());
 
 // The process that made a temporary file of saveFileSafely, read from the
 // file's name ("<name>.<role>-<pid>-<n>.tmp"); nothing for any other name.

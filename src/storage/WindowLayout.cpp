@@ -92,6 +92,18 @@ void saveWindowLayout(IniFile& file, const WindowSizes& sizes) {
     put(kCalc, "Left", sizes.calcLeft);
 }
 
+std::optional<std::string> windowLayoutFileBytes(const std::string& path, const WindowSizes& sizes,
+                                                 FileLayer& files) {
+    IniFile file;
+    if (files.exists(path)) {
+        std::optional<IniFile> existing = IniFile::load(path, files);
+        if (!existing) return std::nullopt;
+        file = std::move(*existing);
+    }
+    saveWindowLayout(file, sizes);
+    return file.toBytes();
+}
+
 bool writeWindowLayoutFile(const std::string& path, const WindowSizes& sizes, FileLayer& files) {
     return IniFile::update(path, [&sizes](IniFile& file) { saveWindowLayout(file, sizes); }, files);
 }

@@ -86,6 +86,9 @@ void saveWindowLayout(IniFile& file, const WindowSizes& sizes);
 // it is lost; a missing file is created.
 bool writeWindowLayoutFile(const std::string& path, const WindowSizes& sizes,
                            FileLayer& files = systemFileLayer());
+// The bytes writeWindowLayoutFile writes; nothing for a file it leaves alone.
+std::optional<std::string> windowLayoutFileBytes(const std::string& path, const WindowSizes& sizes,
+                                                 FileLayer& files = systemFileLayer());
 
 // Every key's uncut text, section by section, for a machine-readable dump.
 std::map<std::string, std::map<std::string, std::string>> allEntries(const IniFile& file);

@@ -167,5 +167,105 @@ TEST(CloseFailure, ClosesOverDaysKeepTheReplacedFilesByTheDayTheyWereWritten) {
     EXPECT_EQ(readWholeFile(generations[1].path), written[1]);
 }
 
+TEST(CloseFailure, AnUnchangedCloseKeepsNoCopyOfWhatItRewrites) {
+    TempDir dir;
+    for (int i = 0; i < 2; ++i) {
+        BookSession s(dir, *makeDate(2026, 12, 1 + i));
+        s.type(1, "line " + std::to_string(i), "100");
+        ASSERT_TRUE(s.close());
+    }
+    const std::vector<Generation> before = listGenerations(dir.path());
+    ASSERT_EQ(before.size(), 1u);
+    const auto data = dir.read("Mirab050.mrb");
+    BookSession unchanged(dir, *makeDate(2026, 12, 2));
+    ASSERT_TRUE(unchanged.close());
+    // The bytes are the data file and its ".bak" now; the earlier generation stays.
+    EXPECT_EQ(dir.read("Mirab050.mrb"), data);
+    EXPECT_EQ(dir.read("Mirab050.bak"), data);
+    const std::vector<Generation> after = listGenerations(dir.path());
+    ASSERT_EQ(after.size(), 1u);
+    EXPECT_EQ(readWholeFile(after[0].path), readWholeFile(before[0].path));
+}
+
+// The close's files after a close that failed the n-th call of op, the
+// book having been closed twice before (so there is a ".bak").
+struct FailedClose {
+    bool closed = false;
+    bool told = false;
+    std::optional<std::string> data, backup;
+    std::optional<DataImage> recovered;
+};
+
+FailedClose closeFailingAt(const TempDir& dir, FileOp op, int n, int* counts = nullptr) {
+    for (int i = 0; i < 2; ++i) {
+        BookSession earlier(dir);
+        earlier.type(1, "前 " + std::to_string(i), "100");
+        EXPECT_TRUE(earlier.close());
+    }
+    FailingFileLayer disk;
+    BookSession s(dir, *makeDate(2026, 12, 8), &disk);
+    s.type(1, "昼食", "800");
+    s.ui.clear();
+    disk.resetCounts();
+    disk.failAt(op, n);
+    FailedClose result;
+    result.closed = s.close();
+    if (counts) {
+        for (std::size_t o = 0; o < kFileOpCount; ++o) counts[o] = disk.calls(static_cast<FileOp>(o));
+    }
+    result.told = !s.ui.messages().empty();
+    result.data = dir.read("Mirab050.mrb");
+    result.backup = dir.read("Mirab050.bak");
+    result.recovered = bookInRecoveryCopy(dir);
+    return result;
+}
+
+bool holdsTheLunch(const std::optional<std::string>& bytes) {
+    DataImage image;
+    return bytes && decodeDataFile(*bytes, image) == ReadOutcome::Ok && !image.cards.empty() &&
+           !image.cards.back().spendList.empty() && image.cards.back().spendList.at(0).item == "昼食";
+}
+
+TEST(CloseFailure, EveryFailingCallOfTheCloseKeepsThePreviousFilesOrTheNewOnesAndSaysSo) {
+    int counts[kFileOpCount] = {};
+    std::string previousData;
+    {
+        TempDir dir;
+        const FailedClose clean = closeFailingAt(dir, FileOp::Write, 0, counts);
+        ASSERT_TRUE(clean.closed);
+        EXPECT_FALSE(clean.told);
+        EXPECT_TRUE(holdsTheLunch(clean.data));
+        ASSERT_TRUE(clean.backup);
+        previousData = *clean.backup;
+    }
+    for (std::size_t o = 0; o < kFileOpCount; ++o) {
+        const auto op = static_cast<FileOp>(o);
+        for (int n = 1; n <= counts[o]; ++n) {
+            SCOPED_TRACE(std::string(fileOpName(op)) + " call " + std::to_string(n));
+            TempDir dir;
+            const FailedClose run = closeFailingAt(dir, op, n);
+            if (holdsTheLunch(run.data)) {
+                EXPECT_EQ(run.backup, previousData);
+            } else {
+                EXPECT_EQ(run.data, previousData);
+                EXPECT_TRUE(run.backup && !holdsTheLunch(run.backup));
+            }
+            if (!run.closed) {
+                // Never a silent loss: the person is told, and the line is in the recovery copy.
+                EXPECT_TRUE(run.told);
+                ASSERT_TRUE(run.recovered);
+                EXPECT_EQ(run.recovered->cards.back().spendList.at(0).item, "昼食");
+            } else {
+                EXPECT_TRUE(holdsTheLunch(run.data));
+                EXPECT_FALSE(run.recovered);
+            }
+            // The folder's one sync is the four files' only: failing it saves none of them.
+            if (op == FileOp::FsyncFolder && n == 1) {
+                EXPECT_FALSE(run.closed);
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kakeibo

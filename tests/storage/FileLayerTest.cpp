@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
 #include <filesystem>
 #include <set>
 
@@ -144,6 +145,84 @@ TEST(FileLayer, EveryFailingCallOfASaveLeavesTheDiskAsBeforeOrAsAfter) {
                     if (run.backup) expected.insert("Mirab050.bak");
                     EXPECT_EQ(run.names, expected);
                 }
+            }
+        }
+    }
+}
+
+// A joint save of a data file with a backup, a file replaced without one
+// and a file made anew, failing the n-th call of op. Each file must then be
+// as before the save (and not saved) or as after it (and saved).
+struct JointRun {
+    std::array<bool, 3> saved{};
+    std::optional<std::string> data, backup, prefs, months;
+    std::set<std::string> names;
+};
+
+JointRun runJointSave(FileOp op, int n, int* counts = nullptr) {
+    TempDir dir;
+    dir.write("Mirab050.mrb", "old");
+    dir.write("Mirab050.bak", "older");
+    dir.write("Mirab050.prf", "old prefs");
+    FailingFileLayer layer;
+    layer.failAt(op, n);
+    std::vector<FileSave> saves{{dir.file("Mirab050.mrb"), "new", true},
+                                {dir.file("Mirab050.prf"), "new prefs", false},
+                                {dir.file("Mirab050.mmm"), "new months", false},
+                                {"", "never written", false}};
+    saveFilesTogether(saves, layer);
+    EXPECT_FALSE(saves[3].saved);
+    if (counts) {
+        for (std::size_t o = 0; o < kFileOpCount; ++o) counts[o] = layer.calls(static_cast<FileOp>(o));
+    }
+    JointRun run;
+    for (std::size_t i = 0; i < 3; ++i) run.saved[i] = saves[i].saved;
+    run.data = dir.read("Mirab050.mrb");
+    run.backup = dir.read("Mirab050.bak");
+    run.prefs = dir.read("Mirab050.prf");
+    run.months = dir.read("Mirab050.mmm");
+    run.names = filesIn(dir);
+    return run;
+}
+
+TEST(FileLayer, EveryFailingCallOfAJointSaveLeavesEachFileAsBeforeOrAsAfter) {
+    int counts[kFileOpCount] = {};
+    const JointRun clean = runJointSave(FileOp::Write, 0, counts);
+    EXPECT_EQ(clean.saved, (std::array<bool, 3>{true, true, true}));
+    EXPECT_EQ(clean.data, "new");
+    EXPECT_EQ(clean.backup, "old");
+    EXPECT_EQ(clean.months, "new months");
+    // One sync of each file written and one of the folder.
+    EXPECT_EQ(counts[static_cast<std::size_t>(FileOp::Fsync)], 3);
+    EXPECT_EQ(counts[static_cast<std::size_t>(FileOp::FsyncFolder)], 1);
+
+    for (std::size_t o = 0; o < kFileOpCount; ++o) {
+        const auto op = static_cast<FileOp>(o);
+        for (int n = 1; n <= counts[o]; ++n) {
+            SCOPED_TRACE(std::string(fileOpName(op)) + " call " + std::to_string(n));
+            const JointRun run = runJointSave(op, n);
+            if (run.saved[0]) {
+                EXPECT_EQ(run.data, "new");
+                EXPECT_EQ(run.backup, "old");
+            } else {
+                EXPECT_EQ(run.data, "old");
+                EXPECT_EQ(run.backup, "older");
+            }
+            EXPECT_EQ(run.prefs, run.saved[1] ? "new prefs" : "old prefs");
+            EXPECT_EQ(run.months, run.saved[2] ? std::optional<std::string>("new months") : std::nullopt);
+            // A failure that endangers a new file leaves at least that one unsaved;
+            // a folder that cannot be synced leaves every one unsaved.
+            if (op == FileOp::Write || op == FileOp::Fsync || op == FileOp::Close || op == FileOp::CreateNew ||
+                op == FileOp::Rename) {
+                EXPECT_FALSE(run.saved[0] && run.saved[1] && run.saved[2]);
+            }
+            if (op == FileOp::FsyncFolder) {
+                EXPECT_EQ(run.saved, (std::array<bool, 3>{false, false, false}));
+            }
+            if (op != FileOp::Unlink) {
+                std::set<std::string> expected{"Mirab050.mrb", "Mirab050.bak", "Mirab050.prf"};
+                if (run.months) expected.insert("Mirab050.mmm");
+                EXPECT_EQ(run.names, expected);
             }
         }
     }
