@@ -20,6 +20,7 @@
 
 #include "book/DataPrefetch.h"
 #include "book/Lifecycle.h"
+#include "model/Dates.h"
 #include "storage/FileLayer.h"
 #include "storage/FileNames.h"
 #include "generator/BenchBook.h"
@@ -29,6 +30,8 @@ namespace kakeibo {
 namespace {
 
 namespace fs = std::filesystem;
+
+const Date kLastGeneratedDay = *makeDate(2025, 12, 31);
 
 struct Folder {
     fs::path root;
@@ -120,6 +123,9 @@ void BM_CloseUnchangedBesideFloor(benchmark::State& state) {
         const std::string folder = work.string() + "/";
         auto book = std::make_unique<Book>(ui);
         book->folder = folder;
+        // On the book's last day, so the start adds no card for today and
+        // the close has nothing new to write.
+        book->clock().setToday(kLastGeneratedDay);
         {
             DataPrefetch prefetch(dataFileName(folder));
             formCreate(*book, &prefetch);
@@ -131,6 +137,11 @@ void BM_CloseUnchangedBesideFloor(benchmark::State& state) {
         book.reset();
         if (!closed) {
             state.SkipWithError("the close failed");
+            return;
+        }
+
+        if (readWholeFile(dataFileName(folder)) != readWholeFile(backupFileName(dataFileName(folder)))) {
+            state.SkipWithError("the close changed the book");
             return;
         }
 

@@ -47,14 +47,22 @@ DataFileWrite writeBesideStandardDataFile(Book& book, const std::string& bytes) 
 
 void standardDataFileWritten(Book& book, const std::string& bytes, const DataFileBefore& before,
                              bool withGeneration) {
-    book.safety.dataFile = identityOf(bytes, dataFileName(book.folder));
+    const std::string path = dataFileName(book.folder);
+    const std::optional<FileContents>& onDisk = before.onDisk;
+    const bool sameBytes = onDisk && onDisk->identity.exists && onDisk->bytes == bytes;
+    if (sameBytes) {
+        // The hash of these bytes is known from the check; only the time is new.
+        book.safety.dataFile = onDisk->identity;
+        book.safety.dataFile.mtimeNs = modificationTimeNs(path);
+    } else {
+        book.safety.dataFile = identityOf(bytes, path);
+    }
     // After the data file, so that on a nearly full disk the copy never
     // takes the room the book itself needs; the file replaced is the ".bak"
     // until then. A write of the very bytes it replaces (a close that
     // changed nothing) loses nothing: they are the data file and its ".bak"
     // now, so they are not copied a third time.
-    const std::optional<FileContents>& onDisk = before.onDisk;
-    if (withGeneration && onDisk && onDisk->identity.exists && onDisk->bytes != bytes) {
+    if (withGeneration && onDisk && onDisk->identity.exists && !sameBytes) {
         const KeptGeneration kept = keepGeneration(book.folder, onDisk->bytes,
                                                    generationDay(onDisk->identity, book.today()), book.today(),
                                                    *book.safety.files);

@@ -1,5 +1,7 @@
 #include "book/Lifecycle.h"
 
+#include <future>
+
 #include "book/AutoDebit.h"
 #include "book/DataFileApply.h"
 #include "book/DataFileGuard.h"
@@ -105,12 +107,16 @@ bool saveAllFiles(Book& book, const WindowSizes& sizes) {
     // folder. Each is saved or not on its own, so a failed preferences
     // write is reported and the data still gets written.
     const std::optional<std::string> windowBytes = windowLayoutFileBytes(iniFileName(book.folder), sizes, files);
+    // Reading the data file on disk for the check is as long as encoding
+    // the book, so the two run side by side; the encoding touches no file.
+    std::future<DataFileBefore> checked =
+        std::async(std::launch::async, [&book] { return checkStandardDataFile(book); });
     const std::string prefBytes = encodePrefFile(prefImageFromBook(book));
     storeTheDay(book);
     const std::string dataBytes = encodeBookData(book);
-    const DataFileBefore dataBefore = checkStandardDataFile(book);
     storeTheMonth(book);
     const std::string monthBytes = encodeMonthFile(book.months.items());
+    const DataFileBefore dataBefore = checked.get();
 
     enum { kWindow, kPref, kData, kMonth };
     std::vector<FileSave> saves(4);

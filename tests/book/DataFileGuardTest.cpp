@@ -10,6 +10,7 @@
 #include "book/FileCommands.h"
 #include "book/RecoverySnapshot.h"
 #include "storage/DataFile.h"
+#include "storage/FileIdentity.h"
 #include "storage/FileNames.h"
 
 namespace kakeibo {
@@ -63,6 +64,25 @@ TEST(DataFileGuard, TheCloseWritesBesideAFileChangedSinceTheStart) {
     EXPECT_NE(s.ui.texts()[0].find(dir.file(copy)), std::string::npos);
     EXPECT_FALSE(dir.exists("Mirab050.recovery.mrb"));
     EXPECT_FALSE(dir.exists("Mirab050.bak"));
+}
+
+TEST(DataFileGuard, AfterASaveOfTheSameBytesOnlyALaterChangeElsewhereCounts) {
+    TempDir dir;
+    startWithALine(dir);
+    BookSession s(dir);
+    // Nothing changed: the bytes written are the ones on disk.
+    ASSERT_TRUE(saveAllFiles(s.book, WindowSizes{}));
+    ASSERT_EQ(dir.read("Mirab050.mrb"), dir.read("Mirab050.bak"));
+    EXPECT_TRUE(s.book.safety.dataFile.sameContents(identityOf(*dir.read("Mirab050.mrb"), dir.file("Mirab050.mrb"))));
+    s.type(2, "昼食", "800");
+    ASSERT_TRUE(saveAllFiles(s.book, WindowSizes{}));
+    EXPECT_TRUE(dir.namesStartingWith("Mirab050.conflict-").empty());
+    const std::string other = anotherComputersBook();
+    dir.write("Mirab050.mrb", other);
+    s.ui.clear();
+    EXPECT_TRUE(s.close());
+    EXPECT_EQ(dir.read("Mirab050.mrb"), other);
+    EXPECT_EQ(dir.namesStartingWith("Mirab050.conflict-").size(), 1u);
 }
 
 TEST(DataFileGuard, TheSaveCommandsWriteBesideItTooAndKeepTheBookInMemory) {
