@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <system_error>
 
@@ -102,6 +103,21 @@ double textToAmount(std::string_view text) {
     while (end > pos && text[end - 1] == ' ') --end;
     if (pos == end) return 0.0;
 
+    // Whole amounts of up to 15 digits, nearly every amount a book holds,
+    // are exact as doubles: no text to build for from_chars.
+    {
+        std::size_t i = pos;
+        const bool negative = text[i] == '-';
+        if (negative || text[i] == '+') ++i;
+        const std::size_t digitsFrom = i;
+        std::int64_t whole = 0;
+        while (i < end && i - digitsFrom < kStoredDigits && isDigit(text[i])) whole = whole * 10 + (text[i++] - '0');
+        if (i == end && i > digitsFrom) {
+            const double value = static_cast<double>(whole);
+            return (negative ? -value : value) + 0.0;  // "-0" reads as plain 0
+        }
+    }
+
     // Validate the grammar ourselves: from_chars alone would also take
     // "inf", "nan" and hexadecimal forms, and it refuses a leading "+".
     std::string number;
@@ -153,6 +169,14 @@ double textToAmount(std::string_view text) {
 
 std::string amountToText(double amount) {
     if (!std::isfinite(amount)) return std::string();
+    // A whole amount below 10^15 has at most 15 digits, all of them exact:
+    // its stored form is the integer itself.
+    if (std::fabs(amount) < 1e15 && std::trunc(amount) == amount) {
+        if (amount == 0.0) return "0";
+        char buf[24];
+        const auto res = std::to_chars(buf, buf + sizeof buf, static_cast<std::int64_t>(amount));
+        return std::string(buf, res.ptr);
+    }
     const DecimalDigits d = toDecimalDigits(amount);
     if (d.digits.empty()) return "0";
 

@@ -88,6 +88,25 @@ TEST(AmountText, TypedYenValuesSurviveTheRoundTrip) {
     EXPECT_EQ(amountToText(textToAmount("100.1") - textToAmount("0.1")), "100");
 }
 
+TEST(AmountText, WholeAmountsReadAndWriteAsTheirGeneralForms) {
+    // Whole numbers take a shorter road; it must end where the general one does.
+    for (double v : {0.0, 1.0, 9.0, 10.0, 800.0, 1500.0, 123456789.0, 99999999999999.0, 999999999999999.0}) {
+        for (double signedValue : {v, -v}) {
+            const std::string text = amountToText(signedValue);
+            SCOPED_TRACE(text);
+            EXPECT_EQ(textToAmount(text), signedValue);
+            EXPECT_EQ(textToAmount(text), textToAmount(text + "e0"));
+            EXPECT_EQ(textToAmount("  " + text + " "), textToAmount(text + ".0"));
+            EXPECT_EQ(amountToText(signedValue), amountToText(textToAmount(text + ".0")));
+        }
+    }
+    EXPECT_EQ(textToAmount("123456789012345"), 123456789012345.0);
+    EXPECT_EQ(textToAmount("1234567890123456"), 1234567890123456.0);  // 16 digits: the general road
+    EXPECT_EQ(textToAmount("-000000000000000000012"), -12.0);
+    EXPECT_EQ(amountToText(1e15), "1E15");
+    EXPECT_EQ(amountToText(-4503599627370497.0), "-4.5035996273705E15");
+}
+
 TEST(FormatAmount, FollowsTheFourPatterns) {
     EXPECT_EQ(formatAmount(1234.5, kBoth), "1,234.50");
     EXPECT_EQ(formatAmount(1234.5, kComma), "1,235");
