@@ -87,8 +87,9 @@ void TForm1::formCreate(const std::string& programFolder) {
     }
     applyLayout(report_.layout, report_.windowFileFound);
     refreshFromBook();
-    // The other pages are built once the daily page is on the screen.
-    day_.page->installEventFilter(this);
+    // The other pages are built when one of them is first shown
+    // (pageTopChange, showPage): nothing delays the first paint, the first
+    // keystroke or a close that never needed them.
 
     pageTop_->setCurrentIndex(static_cast<int>(Page::TabInput));
     // Page changes reach the book only once it holds its records.
@@ -206,16 +207,6 @@ void TForm1::buildHiddenPages() {
     connect(memos_.MemoOboe, &QPlainTextEdit::textChanged, this, &TForm1::bookChanged);
     applyPanelHeights(report_.layout);
     refreshFromBook();
-}
-
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == day_.page && event->type() == QEvent::Paint) {
-        day_.page->removeEventFilter(this);
-        // After this paint: the window is on the screen before the pages a
-        // person cannot see yet are made.
-        QMetaObject::invokeMethod(this, &TForm1::buildHiddenPages, Qt::QueuedConnection);
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::connectSheetMouse(SheetView* view) {

@@ -83,7 +83,7 @@ public:
     std::function<std::optional<std::string>()> chooseBackup;
 
     // Builds the pages other than the daily page, which the window makes
-    // only after its first paint (or when one of them is needed first).
+    // only when one of them is needed first.
     void buildHiddenPages();
 
     // Brings every widget up to date with the book.
@@ -124,7 +124,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void formCreate(const std::string& programFolder);

@@ -294,6 +294,9 @@ private slots:
         QCOMPARE(rows, 2);
         QVERIFY(restoreEnabled);  // the newest readable one is chosen
         QCOMPARE(form->book().MemoOboe, std::string("先週の家計簿"));
+        // The memo page, built when first shown, shows the restored note.
+        QVERIFY(!form->findChild<QPlainTextEdit*>("MemoOboe"));
+        form->showPage(kakeibo::Page::TabMemo, kakeibo::SubPage::TabOboe);
         QCOMPARE(form->findChild<QPlainTextEdit*>("MemoOboe")->toPlainText(), QStringLiteral("先週の家計簿"));
         QVERIFY(anyQuestion(ui));
         form->close();
