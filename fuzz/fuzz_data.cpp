@@ -3,14 +3,18 @@
 // keeps (all of a good file, or the part before a fault) is written again
 // as a file that reads completely and is a fixed point of reading and
 // writing. The cards of a file whose layout is found decode apart to the
-// same cards.
+// same cards, and writing them as read gives the encoder's very bytes.
 
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "storage/BinaryStream.h"
+#include "storage/CardBlock.h"
+#include "storage/CardList.h"
 #include "storage/DataFile.h"
 
 using namespace kakeibo;
@@ -23,16 +27,41 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!first.cards.empty() || !first.credit.empty() || !first.note.empty()) std::abort();
         return 0;
     }
-    // Where the layout is found, the cards decoded apart are the same (as
-    // bytes: an amount may be a NaN, which equals nothing).
+    // Where the layout is found (a file read without repair), the cards
+    // decoded apart are the same (as bytes: an amount may be a NaN, which
+    // equals nothing), and the file written with its cards as read is
+    // byte for byte the file the encoder writes from the cards decoded:
+    // all of them as read, and with one card changed (encoded) among them.
     if (std::optional<DataFileLayout> layout = scanDataFile(bytes)) {
-        if (outcome != ReadOutcome::Ok || layout->cardStarts.size() != first.cards.size()) std::abort();
+        if (outcome != ReadOutcome::Ok || layout->cards.size() != first.cards.size()) std::abort();
+        const std::string whole = encodeDataFile(first);
+        CardList cards;
+        cards.keepAsRead(std::make_shared<const std::string>(bytes), layout->cards);
+        const auto writeAsRead = [&] {
+            BinaryWriter w(encodeDataFileHead(layout->head, static_cast<std::size_t>(cards.size())));
+            cards.writeBlocks(w);
+            return w.take();
+        };
+        if (writeAsRead() != whole) std::abort();
+        if (!first.cards.empty()) {
+            const int k = static_cast<int>(size % first.cards.size());
+            // The same content stored back keeps the card's bytes.
+            TIndex same = cards.read(k);
+            cards.store(k, std::move(same));
+            if (writeAsRead() != whole) std::abort();
+            TIndex changed = cards.read(k);
+            changed.memo += "x\r\n";
+            cards.store(k, changed);
+            DataImage edited = first;
+            edited.cards[static_cast<std::size_t>(k)].memo += "x\r\n";
+            if (writeAsRead() != encodeDataFile(edited)) std::abort();
+        }
         DataImage apart = std::move(layout->head);
         apart.cards.resize(first.cards.size());
         for (std::size_t k = 0; k < first.cards.size(); ++k) {
-            if (!decodeCardBlock(bytes, layout->cardStarts[k], apart.cards[k])) std::abort();
+            if (!decodeCardBlock(bytes, layout->cards[k].start, apart.cards[k])) std::abort();
         }
-        if (encodeDataFile(apart) != encodeDataFile(first)) std::abort();
+        if (encodeDataFile(apart) != whole) std::abort();
     }
     for (std::size_t i = 1; i < first.cards.size(); ++i) {
         if (!(first.cards[i - 1].date < first.cards[i].date)) std::abort();  // strictly ascending
