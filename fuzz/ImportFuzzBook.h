@@ -31,7 +31,9 @@ inline Book& importBook() {
         const Date first = *makeDate(2026, 12, 1);
         for (int d = 0; d < 7; ++d) {
             dispTheDay(book, first + d);
-            book.cards.cur().spendList.push_back({"昼食", "食費", 800});
+            TIndex card = book.cards.cur();
+            card.spendList.push_back({"昼食", "食費", 800});
+            book.cards.store(book.cards.curIndex(), std::move(card));
         }
         return true;
     }();
