@@ -1,6 +1,7 @@
 #include "exchange/ImportProfiles.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include <nlohmann/json.hpp>
 
@@ -39,7 +40,10 @@ Json profileJson(const ImportProfile& p) {
 int intOr(const Json& j, const char* key, int fallback, int low = 0, int high = 9999) {
     const auto it = j.find(key);
     if (it == j.end() || !it->is_number_integer()) return fallback;
-    return std::clamp(it->get<int>(), low, high);
+    // An unsigned number past the signed range is as far past high as any.
+    const bool huge = it->is_number_unsigned() && it->get<std::uint64_t>() > std::uint64_t{INT64_MAX};
+    const std::int64_t number = huge ? INT64_MAX : it->get<std::int64_t>();
+    return static_cast<int>(std::clamp<std::int64_t>(number, low, high));
 }
 
 std::string textOr(const Json& j, const char* key, const std::string& fallback = {}) {

@@ -1,6 +1,8 @@
 #include "exchange/UndoRecord.h"
 
 #include <cerrno>
+#include <climits>
+#include <cstdint>
 
 #include <nlohmann/json.hpp>
 
@@ -25,6 +27,20 @@ std::optional<LandingSheet> sheetFromName(const std::string& name) {
 std::optional<Date> dateFrom(const Json& value) {
     if (!value.is_string()) return std::nullopt;
     return isoToDate(value.get<std::string>());
+}
+
+// A whole number of the record. A number of another kind or beyond int is
+// no row: converting it would not give back what was written.
+std::optional<int> intFrom(const Json& value) {
+    if (!value.is_number_integer()) return std::nullopt;
+    if (value.is_number_unsigned()) {
+        const auto number = value.get<std::uint64_t>();
+        if (number > std::uint64_t{INT_MAX}) return std::nullopt;
+        return static_cast<int>(number);
+    }
+    const auto number = value.get<std::int64_t>();
+    if (number < INT_MIN || number > INT_MAX) return std::nullopt;
+    return static_cast<int>(number);
 }
 
 }  // namespace
@@ -55,15 +71,16 @@ std::string encodeUndoRecord(const UndoRecord& record) {
 
 std::optional<UndoRecord> decodeUndoRecord(const std::string& text) {
     const Json doc = Json::parse(text, nullptr, false);
-    if (!doc.is_object() || doc.value("version", 0) != kRecordVersion) return std::nullopt;
+    if (!doc.is_object() || !doc.contains("version") || intFrom(doc["version"]) != kRecordVersion) return std::nullopt;
     UndoRecord record;
     try {
         record.source = doc.value("source", std::string());
         for (const Json& l : doc.at("lines")) {
             const auto date = dateFrom(l.at("date"));
             const auto sheet = sheetFromName(l.at("in").get<std::string>());
-            if (!date || !sheet) return std::nullopt;
-            record.lines.push_back(AddedLine{*date, *sheet, l.at("row").get<int>(),
+            const auto row = intFrom(l.at("row"));
+            if (!date || !sheet || !row) return std::nullopt;
+            record.lines.push_back(AddedLine{*date, *sheet, *row,
                                              TKiroku{l.at("item").get<std::string>(),
                                                      l.at("category").get<std::string>(), l.at("amount").get<double>()}});
         }

@@ -85,6 +85,13 @@ TEST(ImportProfiles, AMissingFileIsEmptyAndABrokenOneSaysSo) {
     EXPECT_EQ(odd->profiles[0].statement.csv.skipLines, 0);
     EXPECT_EQ(odd->profiles[0].statement.encoding, StatementEncoding::Auto);
     EXPECT_EQ(odd->profiles[0].statement.columns.date, 0);
+    // Numbers past every range are held at the edge, not wrapped round.
+    const auto huge = decodeImportMemory(
+        R"({"version": 1, "profiles": [{"name": "y", "skip": 18446744073709551615, "date": 4294967298}]})");
+    ASSERT_TRUE(huge);
+    ASSERT_EQ(huge->profiles.size(), 1u);
+    EXPECT_GT(huge->profiles[0].statement.csv.skipLines, 0);
+    EXPECT_GT(huge->profiles[0].statement.columns.date, 0);
 }
 
 }  // namespace

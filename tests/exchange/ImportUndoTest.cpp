@@ -112,6 +112,16 @@ TEST(ImportUndo, TheRecordOutlivesTheProgram) {
     EXPECT_EQ(record->lines[0].line.amount, 0.1 + 0.2);
     EXPECT_EQ(decodeUndoRecord("{\"version\": 1, \"lines\": [{\"date\": \"2026-13-01\"}]}"), std::nullopt);
     EXPECT_EQ(decodeUndoRecord("not json"), std::nullopt);
+    // A record of another shape is no record, never a crash, nor a row
+    // that is not the one written.
+    EXPECT_EQ(decodeUndoRecord(R"({"version": [1], "lines": []})"), std::nullopt);
+    EXPECT_EQ(decodeUndoRecord(R"({"version": 1.5, "lines": []})"), std::nullopt);
+    const std::string line = R"("date": "2026-12-03", "in": "spend", "item": "x", "category": "y", "amount": 1)";
+    for (const char* row : {"1e300", "4294967297", "18446744073709551615", "\"2\""}) {
+        const std::string text = std::string(R"({"version": 1, "memos": [], "cardsCreated": [], "lines": [{)") +
+                                 line + ", \"row\": " + row + "}]}";
+        EXPECT_EQ(decodeUndoRecord(text), std::nullopt) << row;
+    }
 }
 
 }  // namespace
