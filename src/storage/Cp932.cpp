@@ -300,6 +300,9 @@ bool pairRoundTrips(unsigned char lead, unsigned char trail, std::uint32_t pair)
 
 bool cp932RoundTrips(std::string_view cp932) {
     // The same steps as cp932ToUtf8 takes, each checked for its way back.
+    // The start-up checks every text of the book this way, so a pair or a
+    // byte already known to come back is passed on one table look-up: only
+    // a lead byte whose pair decoded is ever marked as coming back.
     const auto* text = reinterpret_cast<const unsigned char*>(cp932.data());
     const std::size_t size = cp932.size();
     std::size_t i = 0;
@@ -307,6 +310,17 @@ bool cp932RoundTrips(std::string_view cp932) {
         const unsigned char byte = text[i];
         if (byte < 0x80) {
             if (byte == 0) return false;
+            ++i;
+            continue;
+        }
+        if (i + 1 < size) {
+            const std::size_t index = static_cast<std::size_t>(byte) << 8 | text[i + 1];
+            if (pairRoundTrip[index].load(std::memory_order_relaxed) == kRoundTrips) {
+                i += 2;
+                continue;
+            }
+        }
+        if (byteRoundTrip[byte].load(std::memory_order_relaxed) == kRoundTrips) {
             ++i;
             continue;
         }
