@@ -49,10 +49,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${KAKEIBO_HOMEPAGE}")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries' packages come from dpkg-shlibdeps; what the programs load
-# by name at run time is added: a Japanese font for every text, and Qt's
-# Japanese texts for its own dialogs and menus.
+# by name at run time is added: CUPS for the printer queues, a Japanese font
+# for every text, and Qt's Japanese texts for its own dialogs and menus.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic | fonts-noto-cjk, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcups2, fonts-ipafont-gothic | fonts-noto-cjk, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-mincho | fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "ibus-mozc | fcitx5-mozc | ibus-anthy | fcitx5-anthy")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[household account book with a Japanese interface

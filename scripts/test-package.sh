@@ -60,7 +60,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Architecture)" = "$arch" ] || fail "Architecture is $(field Architecture)"
 [ "$(field Section)" = utils ] || fail "Section is $(field Section)"
 field Maintainer | grep -q '^[^<]* <[^@>]*@[^>]*>$' || fail "Maintainer is \"$(field Maintainer)\""
-for needed in libc6 libqt6widgets6 libqt6printsupport6 fonts-ipafont-gothic qt6-translations-l10n; do
+for needed in libc6 libqt6widgets6 libqt6printsupport6 libcups2 fonts-ipafont-gothic qt6-translations-l10n; do
     field Depends | grep -q "$needed" || fail "Depends lacks $needed: $(field Depends)"
 done
 field Description | grep -q 'みらぶの家計簿' || fail "the description lacks the program's Japanese name"
