@@ -32,17 +32,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // equals nothing), and the file written with its cards as read is
     // byte for byte the file the encoder writes from the cards decoded:
     // all of them as read, and with one card changed (encoded) among them.
-    if (std::optional<DataFileLayout> layout = scanDataFile(bytes)) {
+    // The layout is the start's, whose scan leaves the texts to the card
+    // list; where the whole scan finds it too, every card is written as read.
+    if (std::optional<DataFileLayout> layout = scanDataFile(bytes, TextScan::LeftToCardList)) {
+        const bool everyTextAsRead = scanDataFile(bytes).has_value();
         if (outcome != ReadOutcome::Ok || layout->cards.size() != first.cards.size()) std::abort();
         const std::string whole = encodeDataFile(first);
         CardList cards;
-        cards.keepAsRead(std::make_shared<const std::string>(bytes), layout->cards);
+        cards.keepAsRead(std::make_shared<const FileBytes>(bytes), layout->cards);
         const auto writeAsRead = [&] {
             BinaryWriter w(encodeDataFileHead(layout->head, static_cast<std::size_t>(cards.size())));
             cards.writeBlocks(w);
             return w.take();
         };
         if (writeAsRead() != whole) std::abort();
+        for (int k = 0; k < cards.size(); ++k) {
+            if (everyTextAsRead && !cards.writtenAsRead(k)) std::abort();
+        }
         if (!first.cards.empty()) {
             const int k = static_cast<int>(size % first.cards.size());
             // The same content stored back keeps the card's bytes.

@@ -1,5 +1,6 @@
 #include "book/DataPrefetch.h"
 
+#include <chrono>
 #include <utility>
 
 #include "storage/FileLayer.h"
@@ -13,6 +14,10 @@ DataPrefetch::DataPrefetch(std::string path) : path_(std::move(path)) {
 
 DataPrefetch::~DataPrefetch() {
     if (read_.valid()) read_.wait();
+}
+
+bool DataPrefetch::reading() const {
+    return read_.valid() && read_.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
 }
 
 std::optional<DataFileRead> DataPrefetch::take(const std::string& path) {

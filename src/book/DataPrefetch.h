@@ -25,6 +25,8 @@ public:
 
     // The read, once, when it was of path; nothing otherwise.
     std::optional<DataFileRead> take(const std::string& path);
+    // Whether take would still wait for the read.
+    bool reading() const;
 
 private:
     std::string path_;

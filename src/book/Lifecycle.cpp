@@ -49,6 +49,12 @@ StartupReport formCreate(Book& book, DataPrefetch* prefetch) {
     setupAllGrids(book);
     settingAll(book);
 
+    // The month records are read while the data file still is, when it is
+    // read on a thread; their messages come after the data file's all the same.
+    const std::string monthPath = monthFileName(book.folder);
+    std::optional<MonthFileRead> monthRead;
+    if (prefetch && prefetch->reading() && fileExists(monthPath)) monthRead = readMonthFile(monthPath, files);
+
     // Day cards.
     const std::string dataPath = dataFileName(book.folder);
     if (fileExists(dataPath)) {
@@ -72,8 +78,9 @@ StartupReport formCreate(Book& book, DataPrefetch* prefetch) {
     }
 
     // Month records.
-    const std::string monthPath = monthFileName(book.folder);
-    if (fileExists(monthPath)) {
+    if (monthRead) {
+        report.monthOutcome = loadMonthsIntoBook(std::move(*monthRead), book);
+    } else if (fileExists(monthPath)) {
         report.monthOutcome = loadMonthsIntoBook(monthPath, book, files);
     } else {
         book.months.init(getMonthKey(today, book.shonichi()));

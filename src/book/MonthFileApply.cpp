@@ -9,9 +9,12 @@ void setMonthsFromRecords(std::vector<MonthRecord> records, Book& book) {
 }
 
 ReadOutcome loadMonthsIntoBook(const std::string& path, Book& book, FileLayer& files) {
-    std::vector<MonthRecord> records;
-    const ReadOutcome outcome = loadMonthFile(path, records, book.ui(), files);
-    setMonthsFromRecords(std::move(records), book);
+    return loadMonthsIntoBook(readMonthFile(path, files), book);
+}
+
+ReadOutcome loadMonthsIntoBook(MonthFileRead read, Book& book) {
+    const ReadOutcome outcome = reportMonthFileRead(read, book.ui());
+    setMonthsFromRecords(std::move(read.records), book);
     return outcome;
 }
 

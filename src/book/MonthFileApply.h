@@ -13,6 +13,8 @@ namespace kakeibo {
 // one empty record for the fiscal month that contains today, so the book
 // always has a month record.
 ReadOutcome loadMonthsIntoBook(const std::string& path, Book& book, FileLayer& files = systemFileLayer());
+// The same with the file read beforehand.
+ReadOutcome loadMonthsIntoBook(MonthFileRead read, Book& book);
 
 // The month list for the records read, as loadMonthsIntoBook builds it.
 void setMonthsFromRecords(std::vector<MonthRecord> records, Book& book);

@@ -131,14 +131,15 @@ bool BinaryReader::skipStr() {
     return readInt(stored) && skip(static_cast<std::uint32_t>(stored));
 }
 
-bool BinaryReader::skipStr(bool& asWritten) {
+bool BinaryReader::skipStr(bool& asWritten, bool checkTexts) {
     std::int32_t stored = 0;
     const char* in = nullptr;
     if (!readInt(stored) || !take(static_cast<std::uint32_t>(stored), in)) return false;
     // Written: the bytes, then one zero byte; read: up to the first zero
     // byte, which cp932RoundTrips refuses inside the text.
     const auto length = static_cast<std::uint32_t>(stored);
-    if (length == 0 || in[length - 1] != '\0' || !cp932RoundTrips(std::string_view(in, length - 1))) {
+    if (length == 0 || in[length - 1] != '\0' ||
+        (checkTexts && !cp932RoundTrips(std::string_view(in, length - 1)))) {
         asWritten = false;
     }
     return true;

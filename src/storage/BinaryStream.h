@@ -52,8 +52,10 @@ public:
     // Passes over a text of either kind without decoding it.
     bool skipStr();
     // The same, clearing asWritten unless the stored bytes are exactly what
-    // writeStr writes for the text readStr reads from them.
-    bool skipStr(bool& asWritten);
+    // writeStr writes for the text readStr reads from them; without
+    // checkTexts, only their length and zero byte are looked at, not
+    // whether their CP932 comes back as it is.
+    bool skipStr(bool& asWritten, bool checkTexts = true);
     // Passes over n bytes (numbers whose values are not needed).
     bool skip(std::size_t n);
     // A count of items that each take at least minBytesPerItem bytes; fails

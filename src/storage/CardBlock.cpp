@@ -58,11 +58,11 @@ bool readSummaryRows(BinaryReader& r, std::int32_t count, std::vector<TMatome>& 
 
 // Passes over count items of texts followed by fixed numbers, as the
 // readers above would read them.
-bool skipItems(BinaryReader& r, std::int32_t count, int texts, std::size_t numberBytes, bool& asWritten) {
-    if (count < 0) asWritten = false;
+bool skipItems(BinaryReader& r, std::int32_t count, int texts, std::size_t numberBytes, CardBlockScan& scan) {
+    if (count < 0) scan.asWritten = false;
     for (std::int32_t i = 0; i < count; ++i) {
         for (int t = 0; t < texts; ++t) {
-            if (!r.skipStr(asWritten)) return false;
+            if (!r.skipStr(scan.asWritten, scan.checkTexts)) return false;
         }
         if (!r.skip(numberBytes)) return false;
     }
@@ -119,11 +119,16 @@ bool decodeCardBlock(std::string_view bytes, std::size_t start, TIndex& card) {
 
 bool skipCardBody(BinaryReader& r, CardBlockScan& scan) {
     std::int32_t spend = 0, income = 0, account = 0, summary = 0;
-    bool& asWritten = scan.asWritten;
     return r.readInt(spend) && r.readInt(income) && r.readInt(account) && r.readInt(scan.budgetCount) &&
-           r.readInt(summary) && skipItems(r, spend, 2, 8, asWritten) && skipItems(r, income, 2, 8, asWritten) &&
-           skipItems(r, account, 2, 8, asWritten) && skipItems(r, scan.budgetCount, 1, 16, asWritten) &&
-           skipItems(r, summary, 1, 8, asWritten) && r.skipStr(asWritten);
+           r.readInt(summary) && skipItems(r, spend, 2, 8, scan) && skipItems(r, income, 2, 8, scan) &&
+           skipItems(r, account, 2, 8, scan) && skipItems(r, scan.budgetCount, 1, 16, scan) &&
+           skipItems(r, summary, 1, 8, scan) && r.skipStr(scan.asWritten, scan.checkTexts);
+}
+
+bool cardTextsComeBack(std::string_view block) {
+    BinaryReader r(block);
+    CardBlockScan scan;
+    return r.skip(8) && skipCardBody(r, scan) && scan.asWritten;
 }
 
 }  // namespace kakeibo

@@ -37,9 +37,16 @@ struct CardBlockScan {
     // an empty list, written as 0), a text whose length is 0 or whose zero
     // byte is not its last, or CP932 bytes that are written back otherwise.
     bool asWritten = true;
+    // Whether asWritten looks at the CP932 of the texts as well (see
+    // cardTextsComeBack).
+    bool checkTexts = true;
 };
 // Passes over a block after its date, checking every length as
 // readCardBody would.
 bool skipCardBody(BinaryReader& r, CardBlockScan& scan);
+
+// Whether every text of a whole block found by a scan without checkTexts
+// is written back as the bytes it was read from.
+bool cardTextsComeBack(std::string_view block);
 
 }  // namespace kakeibo

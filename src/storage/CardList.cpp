@@ -128,6 +128,7 @@ std::shared_ptr<const TIndex> emptyCard(Date date) {
 
 void CardList::init(Date date) {
     slots_.clear();
+    textCheck_.reset();
     slots_.push_back(Slot{date, false, nullptr, {}, emptyCard(date)});
     cur_ = 0;
 }
@@ -148,21 +149,38 @@ void CardList::deleteCurrent() {
 
 void CardList::clear() {
     slots_.clear();
+    textCheck_.reset();
     cur_ = 0;
 }
 
-void CardList::keepAsRead(std::shared_ptr<const std::string> file, const std::vector<CardPlace>& places) {
+namespace {
+
+// Fewer cards are checked when first written, on the writer's thread.
+constexpr std::size_t kCardsCheckedInBackground = 256;
+
+}  // namespace
+
+void CardList::keepAsRead(std::shared_ptr<const FileBytes> file, const std::vector<CardPlace>& places) {
     slots_.clear();
+    textCheck_.reset();
     slots_.reserve(places.size());
-    const std::string_view bytes(*file);
+    const std::string_view bytes = file->view();
+    std::vector<std::string_view> blocks;
+    blocks.reserve(places.size());
     for (const CardPlace& place : places) {
-        slots_.push_back(Slot{place.date, place.calculated, file, bytes.substr(place.start, place.size), nullptr});
+        const std::string_view block = bytes.substr(place.start, place.size);
+        slots_.push_back(
+            Slot{place.date, place.calculated, file, block, nullptr, static_cast<std::int32_t>(blocks.size())});
+        blocks.push_back(block);
     }
+    const bool inBackground = blocks.size() >= kCardsCheckedInBackground;
+    textCheck_ = std::make_unique<KeptTextCheck>(std::move(file), std::move(blocks), inBackground);
     cur_ = slots_.empty() ? 0 : slots_.size() - 1;
 }
 
 void CardList::assign(std::vector<TIndex> cards) {
     slots_.clear();
+    textCheck_.reset();
     slots_.reserve(cards.size());
     for (TIndex& card : cards) {
         const Date date = card.date;
@@ -188,14 +206,15 @@ int CardList::keptAsReadCount() const {
 
 StoredCard CardList::stored(int index) const {
     const Slot& s = slot(index);
-    if (s.file) return StoredCard{s.file, s.block, nullptr};
+    if (writesAsRead(s)) return StoredCard{s.file, s.block, nullptr};
+    read(index);
     return StoredCard{nullptr, {}, s.content};
 }
 
 void CardList::writeBlocks(BinaryWriter& w) const {
     for (int i = 0; i < size(); ++i) {
         const Slot& s = slot(i);
-        if (s.file) {
+        if (writesAsRead(s)) {
             w.writeRaw(s.block);
         } else {
             writeCardBlock(w, read(i));

@@ -6,9 +6,12 @@
 // something needs its content (read), and is written back as those bytes
 // for as long as nothing changes it: a store of the same content keeps
 // them. So a long book costs at the start what its dates cost, and at a
-// save what its changed cards cost. The bytes a card keeps are always
-// exactly what the encoder writes for its content (the data file's reader
-// keeps no others, see scanDataFile), so writing them is writing the card.
+// save what its changed cards cost. A card's bytes are written only where
+// they are exactly what the encoder writes for its content: the data
+// file's reader keeps no others but for texts whose CP932 would be written
+// back otherwise, which the list finds out after the start (KeptTextCheck)
+// and writes from their content. So writing a card is writing what the
+// encoder writes for it.
 //
 // Reading is one thread's business at a time, except through decode,
 // which shares the work between two threads and returns when both are done.
@@ -22,6 +25,7 @@
 #include "model/Records.h"
 #include "storage/BinaryStream.h"
 #include "storage/DataFile.h"
+#include "storage/KeptTextCheck.h"
 
 namespace kakeibo {
 
@@ -30,7 +34,7 @@ namespace kakeibo {
 // no card, and nothing it shares is changed afterwards (a store replaces a
 // card's content rather than change it), so it can go to another thread.
 struct StoredCard {
-    std::shared_ptr<const std::string> file;  // holds block
+    std::shared_ptr<const FileBytes> file;  // holds block
     std::string_view block;
     std::shared_ptr<const TIndex> content;
 
@@ -107,7 +111,7 @@ public:
 
     // Replaces every card with the cards of a data file kept as read; the
     // last card becomes current.
-    void keepAsRead(std::shared_ptr<const std::string> file, const std::vector<CardPlace>& places);
+    void keepAsRead(std::shared_ptr<const FileBytes> file, const std::vector<CardPlace>& places);
     // Replaces every card with cards decoded already (a file read with
     // repairs, a test's book): they have no bytes until encoded. The last
     // card becomes current.
@@ -121,6 +125,8 @@ public:
     int decodedCount() const;
     int keptAsReadCount() const;
     bool keptAsRead(int index) const { return slot(index).file != nullptr; }
+    // Whether a save writes the card as the bytes it was read from.
+    bool writtenAsRead(int index) const { return writesAsRead(slot(index)); }
 
     // --- writing ---------------------------------------------------------------
     StoredCard stored(int index) const;
@@ -133,15 +139,22 @@ private:
     struct Slot {
         Date date = 0;
         bool calculated = false;
-        std::shared_ptr<const std::string> file;  // holds block; none once changed
+        std::shared_ptr<const FileBytes> file;  // holds block; none once changed
         std::string_view block;
         mutable std::shared_ptr<const TIndex> content;  // none until decoded
+        std::int32_t textCheck = -1;  // its place in textCheck_, if it has one
     };
     const Slot& slot(int index) const { return slots_[static_cast<std::size_t>(index)]; }
     Slot& slot(int index) { return slots_[static_cast<std::size_t>(index)]; }
 
+    bool writesAsRead(const Slot& s) const {
+        return s.file && (s.textCheck < 0 || textCheck_->comesBack(static_cast<std::size_t>(s.textCheck)));
+    }
+
     std::vector<Slot> slots_;
     std::size_t cur_ = 0;
+    // Of the cards kept by the last keepAsRead.
+    std::unique_ptr<KeptTextCheck> textCheck_;
 };
 
 // Content equal bit for bit (an amount's sign of zero and a NaN's bits

@@ -114,7 +114,7 @@ ReadOutcome readBody(BinaryReader& r, DataImage& out) {
 
 }  // namespace
 
-std::optional<DataFileLayout> scanDataFile(std::string_view bytes) {
+std::optional<DataFileLayout> scanDataFile(std::string_view bytes, TextScan texts) {
     DataFileLayout layout;
     BinaryReader r(bytes);
     std::int32_t m = 0;
@@ -131,6 +131,7 @@ std::optional<DataFileLayout> scanDataFile(std::string_view bytes) {
         if (previous && !(*previous < place.date)) return std::nullopt;
         previous = place.date;
         CardBlockScan scan;
+        scan.checkTexts = texts == TextScan::Whole;
         if (!skipCardBody(r, scan) || !scan.asWritten) return std::nullopt;
         place.size = r.position() - place.start;
         place.calculated = scan.budgetCount > 0;
@@ -204,32 +205,32 @@ void creditRowsToSheet(const std::vector<CreditRow>& rows, Sheet& gridCredit) {
     }
 }
 
-DataFileRead readDataFileBytes(std::string bytes, const std::string& path, CardReading cards) {
+DataFileRead readDataFileBytes(FileBytes bytes, const std::string& path, CardReading cards) {
     DataFileRead read;
     read.fileRead = true;
-    read.identity = identityOf(bytes, path);
+    read.identity = identityOf(bytes.view(), path);
     if (cards == CardReading::KeptAsRead) {
-        if (std::optional<DataFileLayout> layout = scanDataFile(bytes)) {
+        if (std::optional<DataFileLayout> layout = scanDataFile(bytes.view(), TextScan::LeftToCardList)) {
             read.outcome = ReadOutcome::Ok;
             read.image = std::move(layout->head);
             read.keptCards = std::move(layout->cards);
-            read.bytes = std::make_shared<const std::string>(std::move(bytes));
+            read.bytes = std::make_shared<const FileBytes>(std::move(bytes));
             return read;
         }
     }
-    read.outcome = decodeDataFile(bytes, read.image);
+    read.outcome = decodeDataFile(bytes.view(), read.image);
     return read;
 }
 
 DataFileRead readDataFile(const std::string& path, FileLayer& files, CardReading cards) {
-    std::optional<std::string> bytes = readWholeFile(path, files);
+    std::optional<FileBytes> bytes = FileBytes::read(path, files);
     if (!bytes) return DataFileRead{};
     return readDataFileBytes(std::move(*bytes), path, cards);
 }
 
 void decodeKeptCards(DataFileRead& read) {
     if (!read.keptCards) return;
-    const std::string& bytes = *read.bytes;
+    const std::string_view bytes = read.bytes->view();
     std::vector<TIndex>& cards = read.image.cards;
     cards.resize(read.keptCards->size());
     for (std::size_t k = 0; k < cards.size(); ++k) {

@@ -17,6 +17,7 @@
 #include "messages/UiPort.h"
 #include "model/Records.h"
 #include "sheets/Sheet.h"
+#include "storage/FileBytes.h"
 #include "storage/FileIdentity.h"
 #include "storage/FileLayer.h"
 #include "storage/ReadOutcome.h"
@@ -70,7 +71,14 @@ struct DataFileLayout {
 // for any other file (a newer or older version, a broken file, cards out of
 // order or of one day, a card the reader would write otherwise), which is
 // read whole by decodeDataFile and written whole once.
-std::optional<DataFileLayout> scanDataFile(std::string_view bytes);
+//
+// Whether a text's CP932 comes back as it is takes the longest to find, so
+// with TextScan::LeftToCardList the scan leaves it to the card list that
+// keeps the cards (see CardList): a card whose texts would be written back
+// otherwise is then written from its content, which is what the encoder
+// writes for it.
+enum class TextScan { Whole, LeftToCardList };
+std::optional<DataFileLayout> scanDataFile(std::string_view bytes, TextScan texts = TextScan::Whole);
 
 // Everything before the card blocks, for cardCount cards; the blocks
 // follow as writeCardBlock writes them (or as read, for a card unchanged).
@@ -92,9 +100,9 @@ struct DataFileRead {
     // The head, and the cards decoded unless they were kept as read.
     DataImage image;
     FileIdentity identity;  // of the bytes read
-    // Kept as read (see scanDataFile): the file's bytes and where each card
-    // lies; image.cards is then empty.
-    std::shared_ptr<const std::string> bytes;
+    // Kept as read (see scanDataFile, its texts left to the card list): the
+    // file's bytes and where each card lies; image.cards is then empty.
+    std::shared_ptr<const FileBytes> bytes;
     std::optional<std::vector<CardPlace>> keptCards;
 };
 enum class CardReading {
@@ -104,7 +112,10 @@ enum class CardReading {
 DataFileRead readDataFile(const std::string& path, FileLayer& files = systemFileLayer(),
                           CardReading cards = CardReading::Decoded);
 // The same over bytes read already.
-DataFileRead readDataFileBytes(std::string bytes, const std::string& path, CardReading cards);
+DataFileRead readDataFileBytes(FileBytes bytes, const std::string& path, CardReading cards);
+inline DataFileRead readDataFileBytes(std::string_view bytes, const std::string& path, CardReading cards) {
+    return readDataFileBytes(FileBytes(bytes), path, cards);
+}
 // Decodes kept cards into image.cards (a card that will not decode sends the
 // whole file through decodeDataFile).
 void decodeKeptCards(DataFileRead& read);

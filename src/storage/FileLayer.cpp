@@ -94,18 +94,23 @@ std::optional<std::string> readWholeFile(const std::string& path, FileLayer& fil
     return readFileUpTo(path, kMaxReadBytes, files);
 }
 
-std::optional<std::string> readFileUpTo(const std::string& path, std::size_t maxBytes, FileLayer& files) {
+std::optional<std::size_t> readFileInto(const std::string& path, std::size_t maxBytes, FileLayer& files,
+                                        const std::function<char*(std::size_t)>& resize) {
     int fd = files.openForReading(path);
     if (fd < 0) return std::nullopt;
     constexpr std::size_t kMinChunk = 64 * 1024;
     const std::size_t expected = std::min(files.sizeOf(fd).value_or(0), maxBytes);
     // One byte more than the size expected, so the end shows as a read of 0
     // without growing (and copying) the buffer for a file that did not change.
-    std::string contents(expected + 1, '\0');
+    std::size_t room = expected + 1;
+    char* buffer = resize(room);
     std::size_t size = 0;
     for (;;) {
-        if (size == contents.size()) contents.resize(size + std::max(kMinChunk, size / 2));
-        ssize_t got = files.read(fd, contents.data() + size, contents.size() - size);
+        if (size == room) {
+            room = size + std::max(kMinChunk, size / 2);
+            buffer = resize(room);
+        }
+        ssize_t got = files.read(fd, buffer + size, room - size);
         if (got < 0) {
             if (errno == EINTR) continue;
             files.close(fd);
@@ -119,7 +124,17 @@ std::optional<std::string> readFileUpTo(const std::string& path, std::size_t max
         }
     }
     files.close(fd);
-    contents.resize(size);
+    return size;
+}
+
+std::optional<std::string> readFileUpTo(const std::string& path, std::size_t maxBytes, FileLayer& files) {
+    std::string contents;
+    const std::optional<std::size_t> size = readFileInto(path, maxBytes, files, [&contents](std::size_t n) {
+        contents.resize(n);
+        return contents.data();
+    });
+    if (!size) return std::nullopt;
+    contents.resize(*size);
     return contents;
 }
 

@@ -16,6 +16,7 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -61,6 +62,10 @@ std::optional<std::string> readWholeFile(const std::string& path, FileLayer& fil
 // The same with a limit of maxBytes.
 std::optional<std::string> readFileUpTo(const std::string& path, std::size_t maxBytes,
                                         FileLayer& files = systemFileLayer());
+// The same into a buffer of the caller's: resize(n) makes it n bytes long,
+// keeping what it held, and gives its start. The size read, or nothing.
+std::optional<std::size_t> readFileInto(const std::string& path, std::size_t maxBytes, FileLayer& files,
+                                        const std::function<char*(std::size_t)>& resize);
 
 // Replaces path with bytes as described above. With makeBackup, an existing
 // file at path becomes path with its extension replaced by ".bak".

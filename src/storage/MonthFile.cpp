@@ -32,10 +32,18 @@ void writeRecord(BinaryWriter& out, const MonthRecord& record) {
     }
 }
 
+// The fewest bytes a row and a record take (a text is at least its
+// length), so no list is reserved beyond what the file can hold.
+constexpr std::size_t kMinTextBytes = 4;
+constexpr std::size_t kMinSpendRowBytes = kMinTextBytes + 16;
+constexpr std::size_t kMinSummaryRowBytes = kMinTextBytes + 8;
+constexpr std::size_t kMinRecordBytes = 8 + 3 * 4 + 9 * 8;
+
 // Rows are appended only when read whole. The loop ends at the first fault,
 // and every pass takes bytes, so a count larger than the file is harmless:
-// nothing is reserved from it.
+// no more is reserved from it than the bytes left can hold.
 bool readSpendRows(BinaryReader& in, std::int32_t count, std::vector<TYosan>& list) {
+    list.reserve(in.reservationFor(count, kMinSpendRowBytes));
     for (std::int32_t i = 0; i < count; ++i) {
         TYosan row;
         if (!in.readStr(row.name) || !in.readDouble(row.amount1) || !in.readDouble(row.amount2)) return false;
@@ -45,6 +53,7 @@ bool readSpendRows(BinaryReader& in, std::int32_t count, std::vector<TYosan>& li
 }
 
 bool readSummaryRows(BinaryReader& in, std::int32_t count, std::vector<TMatome>& list) {
+    list.reserve(in.reservationFor(count, kMinSummaryRowBytes));
     for (std::int32_t i = 0; i < count; ++i) {
         TMatome row;
         if (!in.readStr(row.name) || !in.readDouble(row.amount)) return false;
@@ -86,6 +95,7 @@ ReadOutcome decodeMonthFile(std::string_view bytes, std::vector<MonthRecord>& re
     BinaryReader in(bytes);
     std::int32_t count = 0;
     if (!in.readInt(count)) return ReadOutcome::Broken;
+    records.reserve(in.reservationFor(count, kMinRecordBytes));
     for (std::int32_t i = 0; i < count; ++i) {
         MonthRecord record;
         if (!in.readDouble(record.key)) return ReadOutcome::Broken;
@@ -96,13 +106,24 @@ ReadOutcome decodeMonthFile(std::string_view bytes, std::vector<MonthRecord>& re
     return ReadOutcome::Ok;
 }
 
+MonthFileRead readMonthFile(const std::string& path, FileLayer& files) {
+    MonthFileRead read;
+    if (const std::optional<std::string> bytes = readWholeFile(path, files)) {
+        read.outcome = decodeMonthFile(*bytes, read.records);
+    }
+    return read;
+}
+
+ReadOutcome reportMonthFileRead(const MonthFileRead& read, UiPort& ui) {
+    if (read.outcome != ReadOutcome::Ok) reportMonthReadFailure(ui);
+    return read.outcome;
+}
+
 ReadOutcome loadMonthFile(const std::string& path, std::vector<MonthRecord>& records, UiPort& ui,
                           FileLayer& files) {
-    records.clear();
-    const std::optional<std::string> bytes = readWholeFile(path, files);
-    const ReadOutcome outcome = bytes ? decodeMonthFile(*bytes, records) : ReadOutcome::Broken;
-    if (outcome != ReadOutcome::Ok) reportMonthReadFailure(ui);
-    return outcome;
+    MonthFileRead read = readMonthFile(path, files);
+    records = std::move(read.records);
+    return reportMonthFileRead(read, ui);
 }
 
 bool saveMonthFile(const std::string& path, const std::vector<MonthRecord>& records, UiPort& ui,

@@ -33,6 +33,15 @@ ReadOutcome decodeMonthFile(std::string_view bytes, std::vector<MonthRecord>& re
 ReadOutcome loadMonthFile(const std::string& path, std::vector<MonthRecord>& records, UiPort& ui,
                           FileLayer& files = systemFileLayer());
 
+// The same in two steps, so a read can be done before its messages are due:
+// the read, which shows nothing, and the messages it calls for.
+struct MonthFileRead {
+    ReadOutcome outcome = ReadOutcome::Broken;
+    std::vector<MonthRecord> records;
+};
+MonthFileRead readMonthFile(const std::string& path, FileLayer& files = systemFileLayer());
+ReadOutcome reportMonthFileRead(const MonthFileRead& read, UiPort& ui);
+
 // Writes the file safely (no backup). A failure shows the two
 // write-failure messages, leaves the previous file untouched and gives false.
 bool saveMonthFile(const std::string& path, const std::vector<MonthRecord>& records, UiPort& ui,

@@ -194,6 +194,8 @@ TEST(Lifecycle, ADataFileReadBeforehandStartsTheBookAsOneReadThen) {
         years.cards.push_back(card);
     }
     dir.write("Mirab050.prf", "not a settings file");
+    // Read while the data file still is, its message comes after the data file's.
+    dir.write("Mirab050.mmm", std::string("\x02\0\0\0", 4));
     for (const std::string& bytes : {whole, whole.substr(0, whole.size() - 10), encodeDataFile(years)}) {
         dir.write("Mirab050.mrb", bytes);
         ScriptedUi plainUi;
@@ -209,11 +211,14 @@ TEST(Lifecycle, ADataFileReadBeforehandStartsTheBookAsOneReadThen) {
         DataPrefetch prefetch(dataFileName(dir.path()));
         const StartupReport earlyReport = formCreate(early, &prefetch);
 
-        // The same messages in the same order (the settings file's first),
-        // the same cards.
+        // The same messages in the same order (the settings file's first,
+        // the month file's last), the same cards and months.
         EXPECT_EQ(earlyUi.texts(), plainUi.texts());
         EXPECT_FALSE(earlyUi.texts().empty());
         EXPECT_EQ(earlyReport.dataOutcome, plainReport.dataOutcome);
+        EXPECT_EQ(earlyReport.monthOutcome, ReadOutcome::Broken);
+        EXPECT_EQ(plainReport.monthOutcome, ReadOutcome::Broken);
+        EXPECT_EQ(early.months.size(), plain.months.size());
         ASSERT_EQ(early.cards.size(), plain.cards.size());
         for (int i = 0; i < plain.cards.size(); ++i) EXPECT_EQ(early.cards.read(i), plain.cards.read(i)) << i;
         // A read is taken once, and only for its own file.
