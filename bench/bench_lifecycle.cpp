@@ -15,12 +15,14 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <thread>
 #include <string>
 #include <vector>
 
 #include "book/DataPrefetch.h"
 #include "book/Lifecycle.h"
 #include "model/Dates.h"
+#include "storage/FileIdentity.h"
 #include "storage/FileLayer.h"
 #include "storage/FileNames.h"
 #include "generator/BenchBook.h"
@@ -106,20 +108,34 @@ double median(std::vector<double> values) {
     return n == 0 ? 0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+constexpr int kCloseRounds = 9;
+
 // The close of an unchanged 20-year book (the start just before, untimed,
-// on a fresh copy of the folder each time) and its floor, interleaved.
+// on a fresh copy of the folder each time) and its floor, interleaved. The
+// copies are made before the rounds and are as old as a book's files are
+// at a start (the last close was earlier than the file system's stamp
+// needs, see FileStamp), so the close sees the file unchanged as it would.
 void BM_CloseUnchangedBesideFloor(benchmark::State& state) {
     Folder pristine;
-    const fs::path work = pristine.root / "work";
-    const fs::path floorFolder = pristine.root / "floor";
-    SilentUi ui;
-    std::vector<double> closes, floors;
-    for (auto _ : state) {
-        fs::remove_all(work);
+    // The close's folders, and the floor's, which replaces the same files.
+    std::vector<fs::path> works, floors;
+    for (int round = 0; round < 2 * kCloseRounds; ++round) {
+        const fs::path work = pristine.root / ("work" + std::to_string(round));
         fs::create_directories(work);
         for (const char* ext : {".mrb", ".mmm", ".prf"}) {
             fs::copy_file(pristine.root / (std::string(kFileBaseName) + ext), work / (std::string(kFileBaseName) + ext));
         }
+        (round % 2 ? floors : works).push_back(work);
+    }
+    ::sync();
+    std::this_thread::sleep_for(std::chrono::nanoseconds(kSettledStampNs) + std::chrono::milliseconds(100));
+    SilentUi ui;
+    std::vector<double> closeMs, floorMs;
+    std::size_t round = 0;
+    for (auto _ : state) {
+        const fs::path work = works.at(round % works.size());
+        const fs::path floorFolder = floors.at(round % floors.size());
+        ++round;
         const std::string folder = work.string() + "/";
         auto book = std::make_unique<Book>(ui);
         book->folder = folder;
@@ -130,10 +146,14 @@ void BM_CloseUnchangedBesideFloor(benchmark::State& state) {
             DataPrefetch prefetch(dataFileName(folder));
             formCreate(*book, &prefetch);
         }
+        // Nobody closes a window in the moment it opens: by the close, the
+        // check of the cards' texts the start leaves to a thread of its own
+        // (see CardList) has long ended.
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
         ::sync();
         auto start = std::chrono::steady_clock::now();
         const bool closed = formClose(*book, WindowSizes{});
-        closes.push_back(msSince(start));
+        closeMs.push_back(msSince(start));
         book.reset();
         if (!closed) {
             state.SkipWithError("the close failed");
@@ -150,23 +170,20 @@ void BM_CloseUnchangedBesideFloor(benchmark::State& state) {
                                         monthFileName(folder)}) {
             files.emplace_back(fs::path(path).filename().string(), readWholeFile(path).value_or(""));
         }
-        fs::remove_all(floorFolder);
-        fs::create_directories(floorFolder);
-        for (const auto& [name, bytes] : files) writeWithFsync(floorFolder.string() + "/", {{name, "old"}});
         ::sync();
         start = std::chrono::steady_clock::now();
         if (!writeWithFsync(floorFolder.string() + "/", files)) {
             state.SkipWithError("the floor's write failed");
             return;
         }
-        floors.push_back(msSince(start));
+        floorMs.push_back(msSince(start));
     }
-    state.counters["close_ms"] = median(closes);
-    state.counters["floor_ms"] = median(floors);
-    state.counters["close_over_floor"] = median(closes) / median(floors);
+    state.counters["close_ms"] = median(closeMs);
+    state.counters["floor_ms"] = median(floorMs);
+    state.counters["close_over_floor"] = median(closeMs) / median(floorMs);
     state.counters["messages"] = ui.messages;
 }
-BENCHMARK(BM_CloseUnchangedBesideFloor)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(9);
+BENCHMARK(BM_CloseUnchangedBesideFloor)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(kCloseRounds);
 
 }  // namespace
 }  // namespace kakeibo

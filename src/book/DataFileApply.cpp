@@ -72,6 +72,21 @@ std::string encodeBookData(Book& book) {
     return w.take();
 }
 
+BookDataBytes bookDataBytes(Book& book) {
+    BookDataBytes data;
+    if (const std::optional<CardList::FileAsRead> asRead = book.cards.fileAsRead()) {
+        book.headerFlag = 0;
+        const std::string head =
+            encodeDataFileHead(dataImageWithoutCards(book), static_cast<std::size_t>(book.cards.size()));
+        if (head == asRead->beforeCards) {
+            data.asRead = asRead->whole;
+            return data;
+        }
+    }
+    data.owned = encodeBookData(book);
+    return data;
+}
+
 bool saveBookData(const std::string& path, Book& book, FileLayer& files) {
     if (saveFileSafely(path, encodeBookData(book), true, files)) return true;
     reportWriteFailure(book.ui());

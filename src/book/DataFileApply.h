@@ -1,7 +1,9 @@
 #pragma once
 // The book's cards, credit sheet and notes to and from the data file.
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "book/Book.h"
 #include "storage/DataFile.h"
@@ -21,6 +23,16 @@ DataImage dataImageWithoutCards(const Book& book);
 
 // The bytes saveBookData writes (headerFlag set to 0 first, as it does).
 std::string encodeBookData(Book& book);
+// The same bytes without a copy of a long book: where the book is still
+// its data file as read (head and every card), they are that file's bytes,
+// held by the cards; else they are encoded into owned. Valid until the
+// cards change.
+struct BookDataBytes {
+    std::optional<std::string_view> asRead;
+    std::string owned;
+    std::string_view bytes() const { return asRead ? *asRead : std::string_view(owned); }
+};
+BookDataBytes bookDataBytes(Book& book);
 
 // Writes the book's data file to path: header, credit sheet, notes and
 // every card (the day sheets are not stored first; callers do that).

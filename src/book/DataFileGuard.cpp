@@ -26,15 +26,23 @@ Date generationDay(const FileIdentity& identity, Date today) {
 
 }  // namespace
 
-DataFileBefore checkStandardDataFile(Book& book) {
+DataFileBefore checkStandardDataFile(Book& book, std::optional<std::string_view> bytesToWrite) {
     DataFileBefore before;
-    before.onDisk = readWithIdentity(dataFileName(book.folder), *book.safety.files);
+    const std::string path = dataFileName(book.folder);
+    const FileIdentity& known = book.safety.dataFile;
+    if (bytesToWrite && book.safety.dataFileStamp && known.exists && bytesToWrite->size() == known.size &&
+        stampOf(path) == book.safety.dataFileStamp && xxh64(*bytesToWrite) == known.hash) {
+        before.onDisk = FileContents{{}, known};
+        before.holdsBytesToWrite = true;
+        return before;
+    }
+    before.onDisk = readWithIdentity(path, *book.safety.files);
     before.changedElsewhere = before.onDisk && before.onDisk->identity.exists &&
                               !before.onDisk->identity.sameContents(book.safety.dataFile);
     return before;
 }
 
-DataFileWrite writeBesideStandardDataFile(Book& book, const std::string& bytes) {
+DataFileWrite writeBesideStandardDataFile(Book& book, std::string_view bytes) {
     const std::optional<std::string> beside =
         writeConflictCopy(book.folder, bytes, std::time(nullptr), *book.safety.files);
     if (!beside) {
@@ -45,17 +53,19 @@ DataFileWrite writeBesideStandardDataFile(Book& book, const std::string& bytes) 
     return DataFileWrite::WrittenBeside;
 }
 
-void standardDataFileWritten(Book& book, const std::string& bytes, const DataFileBefore& before,
+void standardDataFileWritten(Book& book, std::string_view bytes, const DataFileBefore& before,
                              bool withGeneration) {
     const std::string path = dataFileName(book.folder);
     const std::optional<FileContents>& onDisk = before.onDisk;
-    const bool sameBytes = onDisk && onDisk->identity.exists && onDisk->bytes == bytes;
+    const bool sameBytes =
+        before.holdsBytesToWrite || (onDisk && onDisk->identity.exists && onDisk->bytes == bytes);
     if (sameBytes) {
         // The hash of these bytes is known from the check; only the time is new.
-        book.safety.dataFile = onDisk->identity;
-        book.safety.dataFile.mtimeNs = modificationTimeNs(path);
+        FileIdentity written = onDisk->identity;
+        written.mtimeNs = modificationTimeNs(path);
+        book.safety.knowDataFile(written);
     } else {
-        book.safety.dataFile = identityOf(bytes, path);
+        book.safety.knowDataFile(identityOf(bytes, path));
     }
     // After the data file, so that on a nearly full disk the copy never
     // takes the room the book itself needs; the file replaced is the ".bak"
@@ -71,7 +81,7 @@ void standardDataFileWritten(Book& book, const std::string& bytes, const DataFil
 }
 
 DataFileWrite writeStandardDataFile(Book& book, const std::string& bytes, bool withGeneration) {
-    const DataFileBefore before = checkStandardDataFile(book);
+    const DataFileBefore before = checkStandardDataFile(book, bytes);
     if (before.changedElsewhere) return writeBesideStandardDataFile(book, bytes);
     if (!saveFileSafely(dataFileName(book.folder), bytes, true, *book.safety.files)) {
         reportWriteFailure(book.ui());
@@ -97,7 +107,7 @@ bool isStandardDataFile(const Book& book, const std::string& path) {
 }
 
 void rememberDataFileRead(Book& book, const DataFileRead& read) {
-    if (read.fileRead) book.safety.dataFile = read.identity;
+    if (read.fileRead) book.safety.knowDataFile(read.identity, read.stamp);
 }
 
 }  // namespace kakeibo

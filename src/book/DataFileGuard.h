@@ -26,15 +26,22 @@ struct DataFileBefore {
     // ".bak" all the same).
     std::optional<FileContents> onDisk;
     bool changedElsewhere = false;
+    // The file is known to hold the bytes about to be written, so they were
+    // not read again (onDisk has the identity only).
+    bool holdsBytesToWrite = false;
 };
-DataFileBefore checkStandardDataFile(Book& book);
+// With the bytes about to be written, a data file that kept the stamp it
+// had when the book read it and that holds those very bytes (its hash is
+// known) is not read again: the close of a book nobody changed reads no
+// file.
+DataFileBefore checkStandardDataFile(Book& book, std::optional<std::string_view> bytesToWrite = std::nullopt);
 // Puts the book beside a data file changed elsewhere (a conflict copy) and
 // says so; Failed (reported) when even that cannot be written.
-DataFileWrite writeBesideStandardDataFile(Book& book, const std::string& bytes);
+DataFileWrite writeBesideStandardDataFile(Book& book, std::string_view bytes);
 // After bytes took the standard data file's place: what the book knows of
 // the file, and with withGeneration the file replaced kept as a backup
 // generation (unless it was these very bytes).
-void standardDataFileWritten(Book& book, const std::string& bytes, const DataFileBefore& before,
+void standardDataFileWritten(Book& book, std::string_view bytes, const DataFileBefore& before,
                              bool withGeneration);
 
 // Writes bytes (a data file) as the book's standard data file, the previous

@@ -36,8 +36,9 @@ ReadOutcome readBackData(Book& book, const std::string& path) {
     DataFileRead read = readDataFile(path, *book.safety.files, CardReading::KeptAsRead);
     const bool standard = isStandardDataFile(book, path);
     const FileIdentity identity = read.identity;
+    const std::optional<FileStamp> stamp = read.stamp;
     const ReadOutcome outcome = loadBookData(std::move(read), book, DataLoadMode::ReplaceOnlyWhenGood);
-    if (standard && outcome == ReadOutcome::Ok) book.safety.dataFile = identity;
+    if (standard && outcome == ReadOutcome::Ok) book.safety.knowDataFile(identity, stamp);
     return outcome;
 }
 

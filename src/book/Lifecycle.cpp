@@ -114,13 +114,16 @@ bool saveAllFiles(Book& book, const WindowSizes& sizes) {
     // folder. Each is saved or not on its own, so a failed preferences
     // write is reported and the data still gets written.
     const std::optional<std::string> windowBytes = windowLayoutFileBytes(iniFileName(book.folder), sizes, files);
-    // Reading the data file on disk for the check is as long as encoding
-    // the book, so the two run side by side; the encoding touches no file.
-    std::future<DataFileBefore> checked =
-        std::async(std::launch::async, [&book] { return checkStandardDataFile(book); });
-    const std::string prefBytes = encodePrefFile(prefImageFromBook(book));
     storeTheDay(book);
-    const std::string dataBytes = encodeBookData(book);
+    // An unchanged book is its data file as read: nothing to encode or copy.
+    const BookDataBytes bookData = bookDataBytes(book);
+    const std::string_view dataBytes = bookData.bytes();
+    // The check of the data file on disk (a hash of the bytes, or a read of
+    // the file) runs beside the encoding of the other files, which touches
+    // neither the cards nor any file.
+    std::future<DataFileBefore> checked =
+        std::async(std::launch::async, [&book, dataBytes] { return checkStandardDataFile(book, dataBytes); });
+    const std::string prefBytes = encodePrefFile(prefImageFromBook(book));
     storeTheMonth(book);
     const std::string monthBytes = encodeMonthFile(book.months.items());
     const DataFileBefore dataBefore = checked.get();

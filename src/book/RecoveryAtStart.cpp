@@ -64,7 +64,7 @@ public:
         if (msgAskRestoreRecovery(book_.ui(), momentText(madeAt_), keptName) != MsgResult::Ok) {
             return keptAside([this](const std::string& kept) { msgRecoveryPutAside(book_.ui(), kept); });
         }
-        book_.safety.dataFile = data->identity;
+        book_.safety.knowDataFile(data->identity);
         if (!restore(*parts)) {
             return keptAside([this](const std::string& kept) { msgRestoreFailed(book_.ui(), kept); });
         }

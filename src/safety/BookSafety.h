@@ -4,6 +4,8 @@
 // the data file as it last read or wrote it (to notice another writer),
 // and the writer of its recovery copy.
 
+#include <optional>
+
 #include "safety/RecoveryWriter.h"
 #include "storage/FileIdentity.h"
 #include "storage/FileLayer.h"
@@ -12,8 +14,15 @@ namespace kakeibo {
 
 struct BookSafety {
     FileLayer* files = &systemFileLayer();
-    // The standard data file as this book last read or wrote it.
+    // The standard data file as this book last read or wrote it, and its
+    // stamp when the book read it settled (see FileStamp): while the file
+    // keeps that stamp, it is unchanged without reading it again.
     FileIdentity dataFile;
+    std::optional<FileStamp> dataFileStamp;
+    void knowDataFile(const FileIdentity& identity, std::optional<FileStamp> stamp = std::nullopt) {
+        dataFile = identity;
+        dataFileStamp = stamp;
+    }
     RecoveryWriter recovery;
 };
 

@@ -222,6 +222,23 @@ void CardList::writeBlocks(BinaryWriter& w) const {
     }
 }
 
+std::optional<CardList::FileAsRead> CardList::fileAsRead() const {
+    if (slots_.empty() || !textCheck_ || textCheck_->size() != slots_.size()) return std::nullopt;
+    const std::shared_ptr<const FileBytes>& file = slots_.front().file;
+    if (!file) return std::nullopt;
+    const char* next = nullptr;
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        const Slot& s = slots_[i];
+        // Its place among the cards read is its place in the list.
+        if (s.file != file || s.textCheck != static_cast<std::int32_t>(i) || !writesAsRead(s)) return std::nullopt;
+        if (next && s.block.data() != next) return std::nullopt;
+        next = s.block.data() + s.block.size();
+    }
+    const std::string_view bytes = file->view();
+    const auto cardsStart = static_cast<std::size_t>(slots_.front().block.data() - bytes.data());
+    return FileAsRead{bytes.substr(0, cardsStart), bytes.substr(0, static_cast<std::size_t>(next - bytes.data()))};
+}
+
 std::size_t CardList::storedSizeEstimate() const {
     std::size_t bytes = 0;
     for (const Slot& s : slots_) bytes += s.file ? s.block.size() : 1024;

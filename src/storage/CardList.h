@@ -134,6 +134,14 @@ public:
     void writeBlocks(BinaryWriter& w) const;
     // What writeBlocks writes, about (for reserving room).
     std::size_t storedSizeEstimate() const;
+    // When every card is written as read and they are the cards of one file
+    // in its order, none added or taken out: that file's bytes up to the end
+    // of the last card, split where the first card starts.
+    struct FileAsRead {
+        std::string_view beforeCards;
+        std::string_view whole;  // beforeCards, then the cards
+    };
+    std::optional<FileAsRead> fileAsRead() const;
 
 private:
     struct Slot {

@@ -223,9 +223,15 @@ DataFileRead readDataFileBytes(FileBytes bytes, const std::string& path, CardRea
 }
 
 DataFileRead readDataFile(const std::string& path, FileLayer& files, CardReading cards) {
+    const std::optional<FileStamp> before = stampOf(path);
     std::optional<FileBytes> bytes = FileBytes::read(path, files);
     if (!bytes) return DataFileRead{};
-    return readDataFileBytes(std::move(*bytes), path, cards);
+    const std::optional<FileStamp> after = stampOf(path);
+    DataFileRead read = readDataFileBytes(std::move(*bytes), path, cards);
+    if (before && before == after && before->size == read.identity.size && stampSettled(*before, wallClockNs())) {
+        read.stamp = before;
+    }
+    return read;
 }
 
 void decodeKeptCards(DataFileRead& read) {

@@ -100,6 +100,9 @@ struct DataFileRead {
     // The head, and the cards decoded unless they were kept as read.
     DataImage image;
     FileIdentity identity;  // of the bytes read
+    // The file's stamp, when it was settled and the same before and after
+    // the read: while the file keeps it, it holds these bytes.
+    std::optional<FileStamp> stamp;
     // Kept as read (see scanDataFile, its texts left to the card list): the
     // file's bytes and where each card lies; image.cards is then empty.
     std::shared_ptr<const FileBytes> bytes;

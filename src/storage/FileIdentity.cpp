@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <time.h>
+
+#include <algorithm>
 #include <cstring>
 
 #include <xxhash.h>
@@ -36,6 +39,28 @@ std::int64_t modificationTimeNs(const std::string& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) return 0;
     return static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+}
+
+std::optional<FileStamp> stampOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+    FileStamp stamp;
+    stamp.device = static_cast<std::uint64_t>(info.st_dev);
+    stamp.inode = static_cast<std::uint64_t>(info.st_ino);
+    stamp.size = static_cast<std::uint64_t>(info.st_size);
+    stamp.mtimeNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+    stamp.ctimeNs = static_cast<std::int64_t>(info.st_ctim.tv_sec) * 1'000'000'000 + info.st_ctim.tv_nsec;
+    return stamp;
+}
+
+bool stampSettled(const FileStamp& stamp, std::int64_t nowNs) {
+    return nowNs - std::max(stamp.mtimeNs, stamp.ctimeNs) >= kSettledStampNs;
+}
+
+std::int64_t wallClockNs() {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
 }
 
 FileIdentity identityOf(std::string_view bytes, const std::string& path) {

@@ -35,6 +35,28 @@ struct FileIdentity {
     }
 };
 
+// What stat says of a file that changes with every write to it: where it
+// is, its size, its times (the change time cannot be set back by anyone).
+// A file that still has the stamp it had when read still holds the bytes
+// read, provided the stamp was taken long enough after the file's last
+// write that a later write could not fall in the same tick of the file
+// system's clock (on some file systems two seconds).
+struct FileStamp {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::uint64_t size = 0;
+    std::int64_t mtimeNs = 0;
+    std::int64_t ctimeNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+// The file's stamp now; nothing when it cannot be taken.
+std::optional<FileStamp> stampOf(const std::string& path);
+// How long after its last write a file's stamp is trusted (see FileStamp).
+inline constexpr std::int64_t kSettledStampNs = 3'000'000'000;
+// Whether a stamp taken at nowNs (since 1970) may be trusted.
+bool stampSettled(const FileStamp& stamp, std::int64_t nowNs);
+std::int64_t wallClockNs();
+
 // The identity of bytes just read from, or written to, path.
 FileIdentity identityOf(std::string_view bytes, const std::string& path);
 

@@ -30,6 +30,7 @@ public:
 
     // Whether block k's texts come back as they are.
     bool comesBack(std::size_t k) const;
+    std::size_t size() const { return blocks_.size(); }
 
 private:
     void checkAll();

@@ -4,9 +4,15 @@
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
 
 
 #include "BookSession.h"
+#include "book/DataFileApply.h"
+#include "book/DataFileGuard.h"
 #include "book/FileCommands.h"
 #include "book/RecoverySnapshot.h"
 #include "storage/DataFile.h"
@@ -83,6 +89,59 @@ TEST(DataFileGuard, AfterASaveOfTheSameBytesOnlyALaterChangeElsewhereCounts) {
     EXPECT_TRUE(s.close());
     EXPECT_EQ(dir.read("Mirab050.mrb"), other);
     EXPECT_EQ(dir.namesStartingWith("Mirab050.conflict-").size(), 1u);
+}
+
+// A file that kept the stamp it had when the book read it is not read
+// again by the close; its stamp is trusted only when it was taken well
+// after the file's last write, and any write since changes it, even one
+// that keeps the size and puts the modification time back.
+TEST(DataFileGuard, AFileThatKeptItsStampIsNotReadAgainButAnyWriteToItIsSeen) {
+    TempDir dir;
+    startWithALine(dir);
+    BookSession s(dir);
+    const std::string path = dir.file("Mirab050.mrb");
+    // Read right after it was written: a write in the same tick would keep its times.
+    EXPECT_FALSE(s.book.safety.dataFileStamp);
+    // As if the start had come later.
+    s.book.safety.dataFileStamp = stampOf(path);
+    const std::string bytes = encodeBookData(s.book);
+    ASSERT_EQ(dir.read("Mirab050.mrb"), bytes);
+    const DataFileBefore unchanged = checkStandardDataFile(s.book, bytes);
+    EXPECT_TRUE(unchanged.holdsBytesToWrite);
+    EXPECT_FALSE(unchanged.changedElsewhere);
+    // Other bytes to write are not known to be there: the file is read.
+    const DataFileBefore read = checkStandardDataFile(s.book, bytes + "x");
+    EXPECT_FALSE(read.holdsBytesToWrite);
+    ASSERT_TRUE(read.onDisk);
+    EXPECT_EQ(read.onDisk->bytes, bytes);
+
+    // Another program changes one byte in place and sets the time back, a
+    // tick of the file system's clock later (the stamp was forced above).
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    struct stat before {};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+    std::string other = bytes;
+    other.back() = static_cast<char>(other.back() ^ 1);
+    const int fd = ::open(path.c_str(), O_WRONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::pwrite(fd, other.data(), other.size(), 0), static_cast<ssize_t>(other.size()));
+    const timespec times[2] = {before.st_atim, before.st_mtim};
+    ASSERT_EQ(::futimens(fd, times), 0);
+    ::close(fd);
+    const DataFileBefore changed = checkStandardDataFile(s.book, bytes);
+    EXPECT_FALSE(changed.holdsBytesToWrite);
+    EXPECT_TRUE(changed.changedElsewhere);
+    s.ui.clear();
+    EXPECT_TRUE(s.close());
+    EXPECT_EQ(dir.read("Mirab050.mrb"), other);
+    EXPECT_EQ(dir.namesStartingWith("Mirab050.conflict-").size(), 1u);
+
+    FileStamp stamp;
+    const std::int64_t now = wallClockNs();
+    stamp.mtimeNs = stamp.ctimeNs = now - kSettledStampNs - 1;
+    EXPECT_TRUE(stampSettled(stamp, now));
+    stamp.ctimeNs = now - 1'000'000;  // written again a moment ago
+    EXPECT_FALSE(stampSettled(stamp, now));
 }
 
 TEST(DataFileGuard, TheSaveCommandsWriteBesideItTooAndKeepTheBookInMemory) {

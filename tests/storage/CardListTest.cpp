@@ -84,6 +84,50 @@ TEST(CardList, ACardWhoseTextsAreWrittenBackOtherwiseIsWrittenFromItsContent) {
     }
 }
 
+// The list is still the file it was read from only while every card is
+// its card as read, in its place: the bytes are then the file's own.
+TEST(CardList, TheFileAsReadIsThereUntilACardIsChangedAddedOrTakenOut) {
+    const DataImage image = bookOf(5, -1);
+    const std::string bytes = encodeDataFile(image) + "after the cards";
+    DataFileRead read = readDataFileBytes(bytes, "", CardReading::KeptAsRead);
+    ASSERT_TRUE(read.keptCards);
+    const auto fresh = [&] {
+        auto cards = std::make_unique<CardList>();
+        cards->keepAsRead(read.bytes, *read.keptCards);
+        return cards;
+    };
+    auto cards = fresh();
+    const std::optional<CardList::FileAsRead> asRead = cards->fileAsRead();
+    ASSERT_TRUE(asRead);
+    EXPECT_EQ(asRead->whole, encodeDataFile(image));
+    EXPECT_EQ(asRead->beforeCards, encodeDataFileHead(read.image, 5));
+
+    TIndex same = cards->read(2);
+    cards->store(2, same);
+    EXPECT_TRUE(cards->fileAsRead());
+    same.memo += "x";
+    cards->store(2, same);
+    EXPECT_FALSE(cards->fileAsRead());
+
+    cards = fresh();
+    cards->insert(46000);
+    EXPECT_FALSE(cards->fileAsRead());
+    cards = fresh();
+    cards->setCurIndex(4);
+    cards->deleteCurrent();
+    EXPECT_FALSE(cards->fileAsRead()) << "the last card taken out";
+    cards = fresh();
+    cards->setCurIndex(0);
+    cards->deleteCurrent();
+    EXPECT_FALSE(cards->fileAsRead());
+
+    const std::string odd = fileWithOtherForm(bookOf(5, 3));
+    DataFileRead oddRead = readDataFileBytes(odd, "", CardReading::KeptAsRead);
+    CardList oddCards;
+    oddCards.keepAsRead(oddRead.bytes, *oddRead.keptCards);
+    EXPECT_FALSE(oddCards.fileAsRead());
+}
+
 // A list replaced or dropped while its check is still under way stops the
 // check; the file's bytes stay alive for as long as the check reads them.
 TEST(CardList, AListReplacedWhileItsCheckRunsLetsTheCheckGo) {
