@@ -60,7 +60,7 @@ TForm1::~TForm1() {
 void TForm1::formCreate(const std::string& programFolder) {
     // The data file is read while the splash shows and the pages are built.
     const std::string folder = withTrailingSlash(programFolder);
-    DataPrefetch prefetch(dataFileName(folder));
+    DataPrefetch prefetch(dataFileName(folder), monthFileName(folder));
     QPointer<SplashBox> splash = SplashBox::showAtStartup();
 
     setObjectName(QStringLiteral("Form1"));

@@ -23,6 +23,7 @@
 #include "book/Lifecycle.h"
 #include "model/Dates.h"
 #include "storage/FileIdentity.h"
+#include "storage/KeptTextCheck.h"
 #include "storage/FileLayer.h"
 #include "storage/FileNames.h"
 #include "generator/BenchBook.h"
@@ -71,7 +72,7 @@ void BM_FormCreateWithPrefetch(benchmark::State& state) {
     for (auto _ : state) {
         auto book = std::make_unique<Book>(ui);
         book->folder = folder.path();
-        DataPrefetch prefetch(dataFileName(folder.path()));
+        DataPrefetch prefetch(dataFileName(folder.path()), monthFileName(folder.path()));
         benchmark::DoNotOptimize(formCreate(*book, &prefetch));
         state.PauseTiming();
         book.reset();
@@ -143,13 +144,13 @@ void BM_CloseUnchangedBesideFloor(benchmark::State& state) {
         // the close has nothing new to write.
         book->clock().setToday(kLastGeneratedDay);
         {
-            DataPrefetch prefetch(dataFileName(folder));
+            DataPrefetch prefetch(dataFileName(folder), monthFileName(folder));
             formCreate(*book, &prefetch);
         }
         // Nobody closes a window in the moment it opens: by the close, the
         // check of the cards' texts the start leaves to a thread of its own
         // (see CardList) has long ended.
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        std::this_thread::sleep_for(KeptTextCheck::kBackgroundDelay + std::chrono::milliseconds(400));
         ::sync();
         auto start = std::chrono::steady_clock::now();
         const bool closed = formClose(*book, WindowSizes{});

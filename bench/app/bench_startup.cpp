@@ -26,6 +26,8 @@
 #include <QTabWidget>
 #include <QTableView>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -68,9 +70,12 @@ struct Folders {
     }
     ~Folders() { fs::remove_all(pristine.parent_path()); }
 
+    // On disk before the start, as a book is that was closed earlier: no
+    // write-back of the copy runs beside the start it is timed for.
     std::string fresh() const {
         fs::remove_all(work);
         fs::copy(pristine, work, fs::copy_options::recursive);
+        ::sync();
         return work.string() + "/";
     }
     double dataFileMb() const {

@@ -49,12 +49,6 @@ StartupReport formCreate(Book& book, DataPrefetch* prefetch) {
     setupAllGrids(book);
     settingAll(book);
 
-    // The month records are read while the data file still is, when it is
-    // read on a thread; their messages come after the data file's all the same.
-    const std::string monthPath = monthFileName(book.folder);
-    std::optional<MonthFileRead> monthRead;
-    if (prefetch && prefetch->reading() && fileExists(monthPath)) monthRead = readMonthFile(monthPath, files);
-
     // Day cards.
     const std::string dataPath = dataFileName(book.folder);
     if (fileExists(dataPath)) {
@@ -77,11 +71,13 @@ StartupReport formCreate(Book& book, DataPrefetch* prefetch) {
         msgWelcome(book.ui());
     }
 
-    // Month records.
-    if (monthRead) {
-        report.monthOutcome = loadMonthsIntoBook(std::move(*monthRead), book);
-    } else if (fileExists(monthPath)) {
-        report.monthOutcome = loadMonthsIntoBook(monthPath, book, files);
+    // Month records, read on a thread of their own beside the data file
+    // when the window started that.
+    const std::string monthPath = monthFileName(book.folder);
+    if (fileExists(monthPath)) {
+        std::optional<MonthFileRead> read = prefetch ? prefetch->takeMonths(monthPath) : std::nullopt;
+        report.monthOutcome = read ? loadMonthsIntoBook(std::move(*read), book)
+                                   : loadMonthsIntoBook(monthPath, book, files);
     } else {
         book.months.init(getMonthKey(today, book.shonichi()));
     }

@@ -12,7 +12,11 @@ KeptTextCheck::KeptTextCheck(std::shared_ptr<const FileBytes> file, std::vector<
 }
 
 KeptTextCheck::~KeptTextCheck() {
-    stop_.store(true, std::memory_order_relaxed);
+    {
+        const std::lock_guard lock(stopping_);
+        stop_.store(true, std::memory_order_relaxed);
+    }
+    stopWanted_.notify_all();
     if (thread_.joinable()) thread_.join();
 }
 
@@ -26,6 +30,12 @@ bool KeptTextCheck::comesBack(std::size_t k) const {
 }
 
 void KeptTextCheck::checkAll() {
+    {
+        std::unique_lock lock(stopping_);
+        if (stopWanted_.wait_for(lock, kBackgroundDelay, [this] { return stop_.load(std::memory_order_relaxed); })) {
+            return;
+        }
+    }
     for (std::size_t k = 0; k < blocks_.size() && !stop_.load(std::memory_order_relaxed); ++k) comesBack(k);
 }
 

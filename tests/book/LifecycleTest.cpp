@@ -194,7 +194,7 @@ TEST(Lifecycle, ADataFileReadBeforehandStartsTheBookAsOneReadThen) {
         years.cards.push_back(card);
     }
     dir.write("Mirab050.prf", "not a settings file");
-    // Read while the data file still is, its message comes after the data file's.
+    // Read on a thread of its own too, its message comes after the data file's.
     dir.write("Mirab050.mmm", std::string("\x02\0\0\0", 4));
     for (const std::string& bytes : {whole, whole.substr(0, whole.size() - 10), encodeDataFile(years)}) {
         dir.write("Mirab050.mrb", bytes);
@@ -208,7 +208,7 @@ TEST(Lifecycle, ADataFileReadBeforehandStartsTheBookAsOneReadThen) {
         Book early(earlyUi);
         early.folder = dir.path();
         early.clock().setToday(kToday);
-        DataPrefetch prefetch(dataFileName(dir.path()));
+        DataPrefetch prefetch(dataFileName(dir.path()), monthFileName(dir.path()));
         const StartupReport earlyReport = formCreate(early, &prefetch);
 
         // The same messages in the same order (the settings file's first,
@@ -223,6 +223,7 @@ TEST(Lifecycle, ADataFileReadBeforehandStartsTheBookAsOneReadThen) {
         for (int i = 0; i < plain.cards.size(); ++i) EXPECT_EQ(early.cards.read(i), plain.cards.read(i)) << i;
         // A read is taken once, and only for its own file.
         EXPECT_FALSE(prefetch.take(dataFileName(dir.path())));
+        EXPECT_FALSE(prefetch.takeMonths(monthFileName(dir.path())));
     }
     DataPrefetch other(dir.file("elsewhere.mrb"));
     EXPECT_FALSE(other.take(dataFileName(dir.path())));
