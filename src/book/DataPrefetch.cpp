@@ -1,23 +1,33 @@
 #include "book/DataPrefetch.h"
 
+#include <chrono>
 #include <utility>
 
 #include "storage/FileLayer.h"
+#include "storage/ThreadStart.h"
 
 namespace kakeibo {
 
 DataPrefetch::DataPrefetch(std::string path, std::string monthPath)
     : path_(std::move(path)), monthPath_(std::move(monthPath)) {
-    read_ = std::async(std::launch::async,
-                       [path = path_] { return readDataFile(path, systemFileLayer(), CardReading::KeptAsRead); });
+    read_ = runBeside([path = path_] { return readDataFile(path, systemFileLayer(), CardReading::KeptAsRead); });
     if (!monthPath_.empty()) {
-        months_ = std::async(std::launch::async, [path = monthPath_] { return readMonthFile(path); });
+        months_ = runBeside([path = monthPath_] { return readMonthFile(path); });
     }
 }
 
+namespace {
+// A read that runs on its own thread is waited for; one left to the taker
+// (no thread could be started) is not done at all.
+template <class Read>
+void waitForRunning(std::future<Read>& read) {
+    if (read.valid() && read.wait_for(std::chrono::seconds(0)) != std::future_status::deferred) read.wait();
+}
+}  // namespace
+
 DataPrefetch::~DataPrefetch() {
-    if (read_.valid()) read_.wait();
-    if (months_.valid()) months_.wait();
+    waitForRunning(read_);
+    waitForRunning(months_);
 }
 
 std::optional<DataFileRead> DataPrefetch::take(const std::string& path) {

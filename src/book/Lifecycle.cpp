@@ -23,6 +23,7 @@
 #include "storage/IniFile.h"
 #include "storage/MonthFile.h"
 #include "storage/PrefFile.h"
+#include "storage/ThreadStart.h"
 #include "storage/WindowLayout.h"
 
 namespace kakeibo {
@@ -118,7 +119,7 @@ bool saveAllFiles(Book& book, const WindowSizes& sizes) {
     // the file) runs beside the encoding of the other files, which touches
     // neither the cards nor any file.
     std::future<DataFileBefore> checked =
-        std::async(std::launch::async, [&book, dataBytes] { return checkStandardDataFile(book, dataBytes); });
+        runBeside([&book, dataBytes] { return checkStandardDataFile(book, dataBytes); });
     const std::string prefBytes = encodePrefFile(prefImageFromBook(book));
     storeTheMonth(book);
     const std::string monthBytes = encodeMonthFile(book.months.items());

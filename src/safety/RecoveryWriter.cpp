@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "storage/ThreadStart.h"
+
 namespace kakeibo {
 
 RecoveryWriter::~RecoveryWriter() {
@@ -31,10 +33,21 @@ void RecoveryWriter::submit(Job job) {
     {
         std::lock_guard lock(mutex_);
         if (disabled_ || path_.empty() || stopping_) return;
-        waiting_ = std::move(job);
-        if (!thread_.joinable()) thread_ = std::thread([this] { run(); });
+        if (thread_.joinable() || tryStartThread(thread_, [this] { run(); })) {
+            waiting_ = std::move(job);
+            changed_.notify_all();
+            return;
+        }
     }
-    changed_.notify_all();
+    // No thread could be started: the copy is written here, felt in the
+    // window but written.
+    const bool written = writeNow(job);
+    Listener listener;
+    {
+        std::lock_guard lock(mutex_);
+        listener = listener_;
+    }
+    if (listener) listener(written);
 }
 
 void RecoveryWriter::run() {

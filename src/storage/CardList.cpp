@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "storage/CardBlock.h"
+#include "storage/ThreadStart.h"
 
 namespace kakeibo {
 
@@ -99,9 +100,13 @@ void CardList::decode(int first, int last) const {
     if (wanted.size() < 64) {
         decodeRange(0, wanted.size());
     } else {
-        std::thread second(decodeRange, half, wanted.size());
-        decodeRange(0, half);
-        second.join();
+        std::thread second;
+        if (tryStartThread(second, [&] { decodeRange(half, wanted.size()); })) {
+            decodeRange(0, half);
+            second.join();
+        } else {
+            decodeRange(0, wanted.size());
+        }
     }
     for (std::size_t k = 0; k < wanted.size(); ++k) wanted[k]->content = std::move(decoded[k]);
 }

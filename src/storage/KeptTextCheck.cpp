@@ -1,6 +1,7 @@
 #include "storage/KeptTextCheck.h"
 
 #include "storage/CardBlock.h"
+#include "storage/ThreadStart.h"
 
 namespace kakeibo {
 
@@ -8,7 +9,8 @@ KeptTextCheck::KeptTextCheck(std::shared_ptr<const FileBytes> file, std::vector<
                              bool inBackground)
     : file_(std::move(file)), blocks_(std::move(blocks)),
       verdicts_(std::make_unique<std::atomic<std::uint8_t>[]>(blocks_.size())) {
-    if (inBackground) thread_ = std::thread([this] { checkAll(); });
+    // Without a thread each card is checked when it is first written.
+    if (inBackground) tryStartThread(thread_, [this] { checkAll(); });
 }
 
 KeptTextCheck::~KeptTextCheck() {

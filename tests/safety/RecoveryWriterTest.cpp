@@ -18,6 +18,7 @@
 #include "storage/DataFile.h"
 #include "support/FailingFileLayer.h"
 #include "support/TempDir.h"
+#include "support/WithoutThreads.h"
 
 namespace kakeibo {
 namespace {
@@ -40,6 +41,23 @@ std::optional<std::string> copyHolds(const TempDir& dir) {
     const auto parts = decodeRecoveryFile(*bytes);
     if (!parts) return "(broken)";
     return parts->data;
+}
+
+// A writer that cannot start its thread writes the copy at once, on the
+// thread that handed it the book, and tells so as it would have.
+TEST(RecoveryWriter, WithoutAThreadOfItsOwnTheCopyIsWrittenAtOnce) {
+    if (!threadsCanBeWithheld()) GTEST_SKIP() << "threads cannot be withheld in this build";
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(runWithoutThreads([] {
+                    const TempDir dir;
+                    RecoveryWriter writer;
+                    writer.setPath(dir.file("Mirab050.recovery.mrb"));
+                    int told = 0;
+                    writer.setListener([&](bool written) { told += written ? 1 : 100; });
+                    writer.submit(jobSaying("a book"));
+                    return told == 1 && writer.latestOnDisk() && copyHolds(dir) == "a book";
+                }),
+                ::testing::ExitedWithCode(0), "");
 }
 
 // A job that the writer's thread runs until the test lets it go on.
