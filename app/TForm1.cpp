@@ -497,6 +497,22 @@ void TForm1::closeForcedByDesktop() {
     closeForced_ = false;
 }
 
+namespace {
+// A layout done asks its parent's for another: as many rounds as panels
+// lie inside one another, with room to spare.
+constexpr int kLayoutRounds = 8;
+}  // namespace
+
+void TForm1::showEvent(QShowEvent* event) {
+    // The buttons still to be polished and the panels and splitters just
+    // shown ask for their layouts to be done again; done now, before the
+    // window is on the screen, the first frame is the finished one, not
+    // one drawn again as soon as it is there.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
+    for (int round = 0; round < kLayoutRounds; ++round) QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QMainWindow::showEvent(event);
+}
+
 void TForm1::closeEvent(QCloseEvent* event) {
     if (closed_) {
         event->accept();

@@ -123,6 +123,7 @@ signals:
     void bookChanged();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

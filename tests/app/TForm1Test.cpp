@@ -71,6 +71,19 @@ void dragBar(QSplitterHandle* bar, int dy) {
     QApplication::sendEvent(bar, &release);
 }
 
+// Counts the paints the window itself gets, each one a frame of the whole.
+class PaintCount : public QObject {
+public:
+    explicit PaintCount(QWidget* window) { window->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
 }  // namespace
 
 class TForm1Test : public QObject {
@@ -97,6 +110,21 @@ private slots:
         QCOMPARE(child<QTabWidget>(form.get(), "subPageSet")->currentWidget()->objectName(), QStringLiteral("TabOthers"));
         QCOMPARE(child<QTabWidget>(form.get(), "subPageMemo")->currentWidget()->objectName(), QStringLiteral("TabOboe"));
         form->close();
+    }
+
+    // Its first frame is the finished one: the layouts the panels and
+    // buttons asked for as they were shown are done before it, not in a
+    // second frame of the whole window right after.
+    void theWindowIsDrawnOnceWhenItFirstShows() {
+        TempDir dir;
+        ScriptedUi ui;
+        TForm1 form(dir.path(), ui);
+        PaintCount count(&form);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTest::qWait(200);
+        QCOMPARE(count.paints, 1);
+        form.close();
     }
 
     void theOtherPagesAreBuiltWhenOneIsFirstShown() {
