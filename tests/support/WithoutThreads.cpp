@@ -1,6 +1,9 @@
 #include "support/WithoutThreads.h"
 
+#include <pthread.h>
 #include <sys/resource.h>
+
+#include <algorithm>
 
 #include <cstdlib>
 #include <fstream>
@@ -28,8 +31,17 @@ long virtualMemoryKb() {
     return 0;
 }
 
-// A thread's stack is 8 MB; what is left for small allocations is less.
-constexpr long kRoomKb = 2048;
+// Room for small allocations, but less than a new thread's stack.
+long roomKb() {
+    std::size_t stack = 0;
+    pthread_attr_t defaults;
+    if (pthread_getattr_default_np(&defaults) == 0) {
+        pthread_attr_getstacksize(&defaults, &stack);
+        pthread_attr_destroy(&defaults);
+    }
+    constexpr long kMostKb = 2048;
+    return stack == 0 ? kMostKb : std::min(kMostKb, static_cast<long>(stack / 1024 / 2));
+}
 
 }  // namespace
 
@@ -42,7 +54,7 @@ bool threadsCanBeWithheld() {
 }
 
 void runWithoutThreads(const std::function<bool()>& body) {
-    const auto bytes = static_cast<rlim_t>(virtualMemoryKb() + kRoomKb) * 1024;
+    const auto bytes = static_cast<rlim_t>(virtualMemoryKb() + roomKb()) * 1024;
     const rlimit limit{bytes, bytes};
     if (setrlimit(RLIMIT_AS, &limit) != 0) std::_Exit(10);
     try {
