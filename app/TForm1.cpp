@@ -508,8 +508,13 @@ void TForm1::showEvent(QShowEvent* event) {
     // shown ask for their layouts to be done again; done now, before the
     // window is on the screen, the first frame is the finished one, not
     // one drawn again as soon as it is there.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
-    for (int round = 0; round < kLayoutRounds; ++round) QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    // (A window shown again by the desktop has nothing waiting.)
+    if (!event->spontaneous()) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
+        for (int round = 0; round < kLayoutRounds; ++round) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        }
+    }
     QMainWindow::showEvent(event);
 }
 

@@ -35,10 +35,15 @@ std::optional<std::uint64_t> hashFromText(std::string_view text) {
     return hash;
 }
 
+namespace {
+std::int64_t nanoseconds(const timespec& time) {
+    return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+}
+}  // namespace
+
 std::int64_t modificationTimeNs(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return 0;
-    return static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+    const std::optional<FileStamp> stamp = stampOf(path);
+    return stamp ? stamp->mtimeNs : 0;
 }
 
 std::optional<FileStamp> stampOf(const std::string& path) {
@@ -48,8 +53,8 @@ std::optional<FileStamp> stampOf(const std::string& path) {
     stamp.device = static_cast<std::uint64_t>(info.st_dev);
     stamp.inode = static_cast<std::uint64_t>(info.st_ino);
     stamp.size = static_cast<std::uint64_t>(info.st_size);
-    stamp.mtimeNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
-    stamp.ctimeNs = static_cast<std::int64_t>(info.st_ctim.tv_sec) * 1'000'000'000 + info.st_ctim.tv_nsec;
+    stamp.mtimeNs = nanoseconds(info.st_mtim);
+    stamp.ctimeNs = nanoseconds(info.st_ctim);
     return stamp;
 }
 
@@ -60,7 +65,7 @@ bool stampSettled(const FileStamp& stamp, std::int64_t nowNs) {
 std::int64_t wallClockNs() {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
-    return static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+    return nanoseconds(now);
 }
 
 FileIdentity identityOf(std::string_view bytes, const std::string& path) {

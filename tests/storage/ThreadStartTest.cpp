@@ -2,27 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "storage/CardList.h"
 #include "storage/DataFile.h"
+#include "support/SampleBooks.h"
 #include "support/WithoutThreads.h"
 
 namespace kakeibo {
 namespace {
-
-DataFileRead keptBook(int cards) {
-    DataImage image;
-    image.startDate = 45000;
-    for (int d = 0; d < cards; ++d) {
-        TIndex card;
-        card.date = 45000 + d;
-        card.spendList.push_back({"品" + std::to_string(d), "食費", 100.0 + d});
-        card.memo = "メモ" + std::to_string(d);
-        image.cards.push_back(card);
-    }
-    return readDataFileBytes(encodeDataFile(image), "", CardReading::KeptAsRead);
-}
 
 // Where no thread can be started, the work meant for one is done on the
 // thread that asked: the result is there and the program goes on. The
@@ -34,14 +20,14 @@ TEST(ThreadStart, WorkMeantForAThreadIsDoneHereWhenNoneCanStart) {
     EXPECT_EXIT(runWithoutThreads([] { return runBeside([] { return 42; }).get() == 42; }),
                 ::testing::ExitedWithCode(0), "");
 
-    DataFileRead read = keptBook(300);
+    DataFileRead read = readDataFileBytes(encodeDataFile(bookOfDays(45000, 300)), "", CardReading::KeptAsRead);
     ASSERT_TRUE(read.keptCards);
     EXPECT_EXIT(runWithoutThreads([&] {
                     CardList cards;
                     cards.keepAsRead(read.bytes, *read.keptCards);
                     cards.decode(0, cards.size());
-                    return cards.read(299).memo == "メモ299" && cards.writtenAsRead(0) &&
-                           cards.writtenAsRead(299);
+                    return cards.decodedCount() == 300 && cards.read(299).spendList.size() == 8 &&
+                           cards.writtenAsRead(0) && cards.writtenAsRead(299);
                 }),
                 ::testing::ExitedWithCode(0), "");
 }
