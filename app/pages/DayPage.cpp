@@ -18,14 +18,14 @@ namespace {
 QFrame* buildHeader(PageContext& ctx, DayPage& day, QWidget* parent) {
     QHBoxLayout* row = nullptr;
     QFrame* bar = makeBar("pnlHead", kHeaderBarHeight, row, parent);
-    auto* head = makeIconButton("btnGoHead", QStyle::SP_MediaSkipBackward, kHintHead, bar);
-    auto* prev = makeIconButton("btnGoPrev", QStyle::SP_MediaSeekBackward, kHintPrev, bar);
+    auto* head = makeIconButton("btnGoHead", BarIcon::First, kHintHead, bar);
+    auto* prev = makeIconButton("btnGoPrev", BarIcon::Previous, kHintPrev, bar);
     auto* today = makeButton("btnGoToday", QStringLiteral("今日へ"), {}, bar);
     auto* anyDay = makeButton("btnGoAnyDay", QStringLiteral("指定日へ"),
                               QStringLiteral("指定日へ移動もしくは新規作成"), bar);
-    auto* next = makeIconButton("btnGoNext", QStyle::SP_MediaSeekForward, kHintNext, bar);
-    auto* tail = makeIconButton("btnGoTail", QStyle::SP_MediaSkipForward, kHintTail, bar);
-    auto* del = makeIconButton("btnDelete", QStyle::SP_TrashIcon, kHintDelete, bar);
+    auto* next = makeIconButton("btnGoNext", BarIcon::Next, kHintNext, bar);
+    auto* tail = makeIconButton("btnGoTail", BarIcon::Last, kHintTail, bar);
+    auto* del = makeIconButton("btnDelete", BarIcon::Discard, kHintDelete, bar);
     day.btnCalc = makeButton("btnCalc", QStringLiteral("計算する"), QStringLiteral("Ctrl + クリックで以降を再計算"), bar);
     auto* dentaku = makeButton("btnDentaku", QStringLiteral("電卓"), kHintDentaku, bar);
     row->addWidget(head);

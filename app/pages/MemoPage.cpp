@@ -48,9 +48,9 @@ QWidget* buildMemoList(PageContext& ctx, MemoPages& pages) {
 
     QHBoxLayout* row = nullptr;
     QFrame* bar = makeBar("pnlMemoHead", kHeaderBarHeight, row, page);
-    auto* prev = makeIconButton("btnGoPrevMemo", QStyle::SP_MediaSeekBackward, kHintPrev, bar);
+    auto* prev = makeIconButton("btnGoPrevMemo", BarIcon::Previous, kHintPrev, bar);
     auto* thisMonth = makeButton("btnGoThisMemo", QStringLiteral("今月へ"), {}, bar);
-    auto* next = makeIconButton("btnGoNextMemo", QStyle::SP_MediaSeekForward, kHintNext, bar);
+    auto* next = makeIconButton("btnGoNextMemo", BarIcon::Next, kHintNext, bar);
     QLabel* left = monthCaption(ctx, "pnlMemoLeft", &Book::pnlMemoLeft, bar);
     left->setFixedWidth(kMemoLeftWidth - 100);
     row->addWidget(left);

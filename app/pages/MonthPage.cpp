@@ -21,11 +21,11 @@ QWidget* buildMonthPage(PageContext& ctx, StackedPanels*& stack, QWidget*& month
 
     QHBoxLayout* row = nullptr;
     QFrame* bar = makeBar("pnlMonthHead", kHeaderBarHeight, row, page);
-    auto* prev = makeIconButton("btnGoPrevMonth", QStyle::SP_MediaSeekBackward, kHintPrev, bar);
+    auto* prev = makeIconButton("btnGoPrevMonth", BarIcon::Previous, kHintPrev, bar);
     auto* thisMonth = makeButton("btnGoThisMonth", QStringLiteral("今月"), {}, bar);
     auto* anyMonth = makeButton("btnGoAnyMonth", QStringLiteral("指定月"), {}, bar);
-    auto* next = makeIconButton("btnGoNextMonth", QStyle::SP_MediaSeekForward, kHintNext, bar);
-    auto* del = makeIconButton("btnDeleteMonth", QStyle::SP_TrashIcon, kHintDelete, bar);
+    auto* next = makeIconButton("btnGoNextMonth", BarIcon::Next, kHintNext, bar);
+    auto* del = makeIconButton("btnDeleteMonth", BarIcon::Discard, kHintDelete, bar);
     auto* sum = makeButton("btnSumMonth", QStringLiteral("集計"), {}, bar);
     row->addWidget(makeTextPanel(ctx, "pnlYearSum", &Book::pnlYearSum, 42, bar));
     row->addWidget(makeCaption(QStringLiteral("年"), bar));

@@ -1,6 +1,5 @@
 #include "app/pages/PageWidgets.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 
 #include "app/pages/BookBindings.h"
@@ -31,10 +30,9 @@ QPushButton* makeButton(const char* name, const QString& caption, const QString&
     return button;
 }
 
-QPushButton* makeIconButton(const char* name, QStyle::StandardPixmap icon, const QString& hint,
-                            QWidget* parent) {
+QPushButton* makeIconButton(const char* name, BarIcon icon, const QString& hint, QWidget* parent) {
     auto* button = makeButton(name, QString(), hint, parent);
-    button->setIcon(QApplication::style()->standardIcon(icon));
+    button->setIcon(barIcon(icon));
     button->setFixedWidth(28);
     return button;
 }

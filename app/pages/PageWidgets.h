@@ -5,10 +5,10 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 
 #include <string>
 
+#include "app/pages/BarIcons.h"
 #include "app/pages/PageContext.h"
 
 class QHBoxLayout;
@@ -26,8 +26,7 @@ QLabel* makeTextPanel(PageContext& ctx, const char* name, std::string Book::*tex
 QLabel* makeCaption(const QString& text, QWidget* parent);
 QPushButton* makeButton(const char* name, const QString& caption, const QString& hint, QWidget* parent);
 // The arrow and bin buttons of the navigation bars: a picture, no caption.
-QPushButton* makeIconButton(const char* name, QStyle::StandardPixmap icon, const QString& hint,
-                            QWidget* parent);
+QPushButton* makeIconButton(const char* name, BarIcon icon, const QString& hint, QWidget* parent);
 // A raised bar with a row of controls.
 QFrame* makeBar(const char* name, int height, QHBoxLayout*& row, QWidget* parent);
 

@@ -19,13 +19,13 @@ QWidget* buildWeekPage(PageContext& ctx, StackedPanels*& stack, QWidget* parent)
 
     QHBoxLayout* row = nullptr;
     QFrame* bar = makeBar("pnlWeekHead", kHeaderBarHeight, row, page);
-    auto* head = makeIconButton("btnGoHeadWeek", QStyle::SP_MediaSkipBackward, kHintHead, bar);
-    auto* prev = makeIconButton("btnGoPrevWeek", QStyle::SP_MediaSeekBackward, kHintPrev, bar);
+    auto* head = makeIconButton("btnGoHeadWeek", BarIcon::First, kHintHead, bar);
+    auto* prev = makeIconButton("btnGoPrevWeek", BarIcon::Previous, kHintPrev, bar);
     auto* thisWeek = makeButton("btnGoThisWeek", QStringLiteral("今週"), {}, bar);
     auto* anyWeek = makeButton("btnGoAnyWeek", QStringLiteral("指定週へ"), {}, bar);
-    auto* next = makeIconButton("btnGoNextWeek", QStyle::SP_MediaSeekForward, kHintNext, bar);
-    auto* tail = makeIconButton("btnGoTailWeek", QStyle::SP_MediaSkipForward, kHintTail, bar);
-    auto* del = makeIconButton("btnDeleteWeek", QStyle::SP_TrashIcon, kHintDelete, bar);
+    auto* next = makeIconButton("btnGoNextWeek", BarIcon::Next, kHintNext, bar);
+    auto* tail = makeIconButton("btnGoTailWeek", BarIcon::Last, kHintTail, bar);
+    auto* del = makeIconButton("btnDeleteWeek", BarIcon::Discard, kHintDelete, bar);
     auto* sum = makeButton("btnSumWeek", QStringLiteral("集計"), {}, bar);
     row->addWidget(makeTextPanel(ctx, "pnlYearWeek", &Book::pnlYearWeek, 48, bar));
     row->addWidget(makeCaption(QStringLiteral("年"), bar));

@@ -19,10 +19,10 @@ QWidget* buildYearPage(PageContext& ctx, StackedPanels*& stack, QWidget* parent)
 
     QHBoxLayout* row = nullptr;
     QFrame* bar = makeBar("pnlYearHead", kHeaderBarHeight, row, page);
-    auto* prev = makeIconButton("btnGoPrevYear", QStyle::SP_MediaSeekBackward, kHintPrev, bar);
+    auto* prev = makeIconButton("btnGoPrevYear", BarIcon::Previous, kHintPrev, bar);
     auto* thisYear = makeButton("btnGoThisYear", QStringLiteral("今年"), {}, bar);
     auto* anyYear = makeButton("btnGoAnyYear", QStringLiteral("指定年"), {}, bar);
-    auto* next = makeIconButton("btnGoNextYear", QStyle::SP_MediaSeekForward, kHintNext, bar);
+    auto* next = makeIconButton("btnGoNextYear", BarIcon::Next, kHintNext, bar);
     auto* sum = makeButton("btnSumYear", QStringLiteral("集計"), {}, bar);
     row->addWidget(makeTextPanel(ctx, "pnlYearYear", &Book::pnlYearYear, 48, bar));
     row->addWidget(makeCaption(QStringLiteral("年"), bar));
