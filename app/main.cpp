@@ -1,6 +1,5 @@
-// The program entry: the command line, the application object, the help
-// file's name, the Japanese fonts, the program folder and its lock, then the
-// main window.
+// The program entry: the command line, the application object and its
+// set-up, the program folder and its lock, then the main window.
 
 #include <filesystem>
 #include <iostream>
@@ -8,15 +7,10 @@
 #include <vector>
 
 #include <QApplication>
-#include <QIcon>
 #include <QMessageBox>
 
-#include "app/Fonts.h"
-#include "app/editing/InputMethodGuard.h"
+#include "app/ApplicationSetup.h"
 #include "app/GracefulQuit.h"
-#include "app/HelpWindow.h"
-#include "app/QtTranslations.h"
-#include "app/Resources.h"
 #include "app/TForm1.h"
 #include "app/ToolWindows.h"
 #include "app/options/WindowOptions.h"
@@ -48,17 +42,7 @@ int main(int argc, char* argv[]) {
         std::cerr << kakeibo::shell::unknownArgumentsMessage(unknown) << '\n';
         return 2;
     }
-    // The desktop matches the window to its desktop entry (and so to its
-    // icon and name) by this name.
-    QGuiApplication::setDesktopFileName(QStringLiteral(KAKEIBO_APP_ID));
-    kakeibo::shell::loadResources();
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kakeibo"), QIcon(QStringLiteral(":/kakeibo.png"))));
-    // The help command opens the file of this name (beside the book, the
-    // installed copy, or the copy built in).
-    app.setProperty("helpFile", QString::fromLatin1(kakeibo::shell::kHelpFileName));
-    kakeibo::shell::installJapaneseFonts();
-    kakeibo::shell::installInputMethodGuard(app);
-    kakeibo::shell::installQtJapaneseTexts(app);
+    kakeibo::shell::setUpApplication(app);
 
     const std::string& chosen = arguments->options.folder;
     const std::string folder = chosen.empty() ? kakeibo::programFolder() : kakeibo::withTrailingSlash(chosen);

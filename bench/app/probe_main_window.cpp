@@ -1,11 +1,11 @@
 // The window program as its entry runs it, on the book in the folder named
-// by the first argument: the fonts, the main window over the book, its
-// paints until it is quiet, then the close that writes the files. It tells
-// the benchmark that started it when it painted and how much memory it
-// took (see FirstPaint.h). With "--ctrl-run" it then shows the first card
-// and recalculates every card with Ctrl held, as a person would, and tells
-// how long that took and the memory after it. Boxes are answered silently
-// (a box would wait for a person); a box shown fails the probe.
+// by the first argument: the application's set-up, the main window over the
+// book, its paints until it is quiet, then the close that writes the files.
+// It tells the benchmark that started it when it painted and how much
+// memory it took (see FirstPaint.h). With "--ctrl-run" it then shows the
+// first card and recalculates every card with Ctrl held, as a person would,
+// and tells how long that took and the memory after it. Boxes are answered
+// silently (a box would wait for a person); a box shown fails the probe.
 
 #include <QApplication>
 #include <QTimer>
@@ -13,8 +13,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/Fonts.h"
-#include "app/QtTranslations.h"
+#include "app/ApplicationSetup.h"
 #include "app/TForm1.h"
 #include "FirstPaint.h"
 #include "book/DayCalculation.h"
@@ -25,8 +24,7 @@ int main(int argc, char* argv[]) {
     if (argc < 2) return 2;
     const bool ctrlRun = argc > 2 && std::strcmp(argv[2], "--ctrl-run") == 0;
     QApplication app(argc, argv);
-    kakeibo::shell::installJapaneseFonts();
-    kakeibo::shell::installQtJapaneseTexts(app);
+    kakeibo::shell::setUpApplication(app);
     kakeibo::SilentUi ui;
     kakeibo::shell::TForm1 form(argv[1], ui);
     kakeibo::QuietWatch watch(kakeibo::kQuietMs, [&](std::int64_t first, std::int64_t last) {

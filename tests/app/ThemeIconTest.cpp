@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include <QApplication>
 #include <QImage>
 #include <QTest>
 
@@ -60,6 +61,15 @@ private slots:
         QVERIFY2(difference < 0.02, qPrintable(QStringLiteral("the icons differ by %1").arg(difference)));
         // A picture of something else differs far more.
         QVERIFY(meanDifference(theme, window.mirrored(true, false)) > 4 * difference);
+    }
+
+    // Every window carries the program's picture from the start, without
+    // the desktop's icon theme being asked for it.
+    void theApplicationsIconIsTheBuiltInPicture() {
+        const QImage window = QImage(QStringLiteral(":/kakeibo.png")).convertToFormat(QImage::Format_ARGB32);
+        const QImage icon = QApplication::windowIcon().pixmap(window.size()).toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(icon, window);
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral(KAKEIBO_APP_ID));
     }
 };
 

@@ -12,15 +12,12 @@
 #include <QTest>
 
 #include "TestRegistry.h"
-#include "app/Fonts.h"
-#include "app/editing/InputMethodGuard.h"
-#include "app/QtTranslations.h"
+#include "app/ApplicationSetup.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    kakeibo::shell::installJapaneseFonts();
-    kakeibo::shell::installInputMethodGuard(app);
-    kakeibo::shell::installQtJapaneseTexts(app);
+    // The windows under test live in the application the program sets up.
+    kakeibo::shell::setUpApplication(app);
 
     QStringList args = QCoreApplication::arguments();
     auto& registry = kakeibo::testing::testRegistry();
