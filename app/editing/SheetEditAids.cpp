@@ -57,8 +57,25 @@ SheetEditAids::SheetEditAids(Book& book, QObject* parent) : QObject(parent), boo
 
 SheetEditAids::Served& SheetEditAids::served(CategoryCombo which) { return combos_[slotOf(which)]; }
 
-CategoryComboBox* SheetEditAids::comboBox(CategoryCombo which) const {
-    return which == CategoryCombo::None ? nullptr : combos_[slotOf(which)].box;
+CategoryComboBox* SheetEditAids::comboBox(CategoryCombo which) {
+    if (which == CategoryCombo::None) return nullptr;
+    Served& s = served(which);
+    if (!s.box && s.view) makeComboBox(which);
+    return s.box;
+}
+
+// A list is made when it is first opened: the start shows none of them,
+// and each one (its edit line, completer and popup view) cost the first
+// paint about half a millisecond.
+void SheetEditAids::makeComboBox(CategoryCombo which) {
+    Served& s = served(which);
+    SheetView* view = s.view;
+    const ListLook look = lookOf(which);
+    s.box = new CategoryComboBox(QString::fromLatin1(look.name), look.visibleLines, view->viewport());
+    s.box->setItemTexts(book_.*look.items);
+    connect(s.box, &CategoryComboBox::commitRequested, this, [this, which] { commit(which); });
+    connect(s.box, &CategoryComboBox::textRefused, view,
+            [this, view](TextCheck reason) { view->showRefusal(book_.combo.col, book_.combo.row, reason); });
 }
 
 void SheetEditAids::attach(SheetView* view) {
@@ -84,13 +101,7 @@ void SheetEditAids::attach(SheetView* view) {
     const CategoryCombo which = categoryComboOf(view->sheet());
     if (which == CategoryCombo::None) return;
 
-    const ListLook look = lookOf(which);
-    auto* box = new CategoryComboBox(QString::fromLatin1(look.name), look.visibleLines, view->viewport());
-    served(which) = Served{box, view};
-    box->setItemTexts(book_.*look.items);
-    connect(box, &CategoryComboBox::commitRequested, this, [this, which] { commit(which); });
-    connect(box, &CategoryComboBox::textRefused, view,
-            [this, view](TextCheck reason) { view->showRefusal(book_.combo.col, book_.combo.row, reason); });
+    served(which) = Served{nullptr, view};
     view->setInputMethodHook([this, view](QInputMethodEvent* event) { return composeOnCategoryCell(view, event); });
     connect(view, &SheetView::cellSelected, this, [this, view](int col, int row) { cellChosen(view, col, row); });
     // The list is the editor of its column.
@@ -197,6 +208,7 @@ void SheetEditAids::cellChosen(SheetView* view, int col, int row) {
 
 void SheetEditAids::showComboBox(CategoryCombo which) {
     Served& s = served(which);
+    if (!s.box) makeComboBox(which);
     // Only one list is ever shown.
     for (Served& other : combos_) {
         if (!other.box || other.box == s.box || other.box->isHidden()) continue;

@@ -37,8 +37,9 @@ public:
     // Closes every list, as a right click on a sheet does.
     void hideAll();
 
-    // The list of an entry sheet (nullptr before its view is attached).
-    CategoryComboBox* comboBox(CategoryCombo which) const;
+    // The list of an entry sheet, made when first asked for (nullptr
+    // before its view is attached).
+    CategoryComboBox* comboBox(CategoryCombo which);
 
 private:
     struct Served {
@@ -54,6 +55,7 @@ private:
     // GridShishutuSelectCell: a cell of an entry sheet became current.
     void cellChosen(SheetView* view, int col, int row);
     void showComboBox(CategoryCombo which);
+    void makeComboBox(CategoryCombo which);
     // cmbInputCommon over the list's shown text.
     void commit(CategoryCombo which);
     Served& served(CategoryCombo which);

@@ -72,6 +72,23 @@ private slots:
         QCOMPARE(w.form->editAids().comboBox(CategoryCombo::ShuNyu)->maxVisibleItems(), 12);
     }
 
+    // The lists are made as they are first opened, with the items the book
+    // holds by then, and only the one opened.
+    void aListIsMadeWhenFirstOpenedWithTheItemsOfThatMoment() {
+        Window w;
+        QVERIFY(w.form->findChildren<CategoryComboBox*>().isEmpty());
+        w.form->book().cmbShishutu = {"食費", "交通費"};
+        w.form->editAids().sync();
+        QVERIFY(w.form->findChildren<CategoryComboBox*>().isEmpty());
+        w.click(w.view("GridShishutu"), 2, 1);
+        QTRY_VERIFY(w.form->findChild<CategoryComboBox*>() && w.form->findChild<CategoryComboBox*>()->isVisible());
+        QCOMPARE(w.form->findChildren<CategoryComboBox*>().size(), qsizetype{1});
+        CategoryComboBox* list = w.form->findChild<CategoryComboBox*>();
+        QCOMPARE(list->objectName(), QStringLiteral("cmbShishutu"));
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->itemText(1), QStringLiteral("交通費"));
+    }
+
     void enterOnAChosenItemWritesItAndMovesToTheNextLine() {
         Window w;
         SheetView* grid = w.view("GridShishutu");
