@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/ChartModule.h"
 #include "app/HelpWindow.h"
 #include "app/QtUiPort.h"
 #include "app/SheetView.h"
@@ -18,7 +19,6 @@
 #include "app/exchange/ImportMenu.h"
 #include "app/pages/BookBindings.h"
 #include "app/pages/CreditPage.h"
-#include "app/charts/ChartWindow.h"
 #include "app/search/SearchWindow.h"
 #include "app/safety/BackupListDialog.h"
 #include "app/safety/RecoveryScheduler.h"
@@ -28,6 +28,7 @@
 #include "book/FileCommands.h"
 #include "book/PageChange.h"
 #include "book/SheetEditing.h"
+#include "messages/Messages.h"
 #include "messages/SafetyMessages.h"
 #include "storage/FileNames.h"
 #include "storage/IniFile.h"
@@ -363,10 +364,18 @@ void TForm1::showPage(Page page, SubPage subPage) {
 void TForm1::showCharts(std::optional<ChartTab> tab) {
     if (closed_) return;
     if (!charts_) {
-        charts_ = new ChartWindow(*book_, this);
-        connect(this, &TForm1::bookChanged, charts_, &ChartWindow::bookChanged);
+        std::string error;
+        const ChartWindowMaker make = chartWindowMaker(error);
+        if (!make) {
+            msgWarning(book_->ui(), chartModuleMissingText(error));
+            return;
+        }
+        chartPort_ = make(*book_, this);
+        charts_ = chartPort_->widget();
+        ChartWindowPort* port = chartPort_;
+        connect(this, &TForm1::bookChanged, charts_, [port] { port->bookChanged(); });
     }
-    charts_->showTab(tab);
+    chartPort_->showTab(tab);
 }
 
 void TForm1::mnuGraphClick() {

@@ -27,7 +27,7 @@ namespace kakeibo::shell {
 
 class BookBindings;
 class QtUiPort;
-class ChartWindow;
+class ChartWindowPort;
 class SearchWindow;
 class RecoveryScheduler;
 class SheetEditAids;
@@ -160,7 +160,10 @@ private:
     std::vector<StackedPanels*> stacks_;
     QPoint popupPoint_;
     QPointer<SearchWindow> search_;
-    QPointer<ChartWindow> charts_;
+    // The graph window, made by the graph module at the first "グラフ";
+    // chartPort_ is its interface while charts_ lives.
+    QPointer<QWidget> charts_;
+    ChartWindowPort* chartPort_ = nullptr;
 };
 
 }  // namespace kakeibo::shell

@@ -35,7 +35,8 @@ icons=""
 for size in 16x16 22x22 24x24 32x32 48x48 64x64 128x128 256x256; do
     icons="$icons /usr/share/icons/hicolor/$size/apps/kakeibo.png"
 done
-printf '%s\n' /usr/bin/kakeibo /usr/bin/kakeibo-cli \
+module=/usr/lib/kakeibo/modules/kakeibo-charts.so
+printf '%s\n' /usr/bin/kakeibo /usr/bin/kakeibo-cli "$module" \
     /usr/share/applications/jp.mirab.kakeibo.desktop \
     /usr/share/metainfo/jp.mirab.kakeibo.metainfo.xml \
     /usr/share/icons/hicolor/scalable/apps/kakeibo.svg $icons \
@@ -47,11 +48,15 @@ diff -u "$tmp/expected" "$tmp/files" || fail "the package holds other files than
 # Programs 0755, everything else 0644 and directories 0755, all root's.
 grep -v '^-rwxr-xr-x root/root .* \./usr/bin/' "$tmp/contents" |
     grep -v -e '^-rw-r--r-- root/root ' -e '^drwxr-xr-x root/root ' && fail "wrong owners or modes"
-# The programs are stripped of their debugging data.
+# The programs and the graph module are stripped of their debugging data.
 dpkg-deb -x "$deb" "$tmp/unpacked"
-for program in kakeibo kakeibo-cli; do
-    readelf -S "$tmp/unpacked/usr/bin/$program" | grep -q '\.debug_info' && fail "$program is not stripped"
+for program in usr/bin/kakeibo usr/bin/kakeibo-cli "${module#/}"; do
+    readelf -S "$tmp/unpacked/$program" | grep -q '\.debug_info' && fail "$program is not stripped"
 done
+# The window program does not link Qt Charts; the graph module does, and
+# everything it needs is found when it is loaded.
+readelf -d "$tmp/unpacked/usr/bin/kakeibo" | grep -q 'libQt6Charts' && fail "kakeibo links Qt Charts"
+readelf -d "$tmp/unpacked$module" | grep -q 'libQt6Charts' || fail "the graph module does not link Qt Charts"
 
 echo "package test: the control fields"
 field() { dpkg-deb -f "$deb" "$1"; }
@@ -60,7 +65,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Architecture)" = "$arch" ] || fail "Architecture is $(field Architecture)"
 [ "$(field Section)" = utils ] || fail "Section is $(field Section)"
 field Maintainer | grep -q '^[^<]* <[^@>]*@[^>]*>$' || fail "Maintainer is \"$(field Maintainer)\""
-for needed in libc6 libqt6widgets6 libqt6printsupport6 libcups2 fonts-ipafont-gothic qt6-translations-l10n; do
+for needed in libc6 libqt6widgets6 libqt6printsupport6 libqt6charts6 libcups2 fonts-ipafont-gothic qt6-translations-l10n; do
     field Depends | grep -q "$needed" || fail "Depends lacks $needed: $(field Depends)"
 done
 field Description | grep -q 'みらぶの家計簿' || fail "the description lacks the program's Japanese name"
@@ -92,6 +97,9 @@ apt-get install -y -qq -o DPkg::Lock::Timeout=900 "$deb" >"$tmp/apt.log" 2>&1 ||
 [ "$(man -w kakeibo-cli)" = /usr/share/man/man1/kakeibo-cli.1.gz ] || fail "man -w kakeibo-cli: $(man -w kakeibo-cli)"
 [ "$(man -w kakeibo)" = /usr/share/man/man1/kakeibo.1.gz ] || fail "man -w kakeibo"
 
+# Loaded as the window program loads it: every symbol bound at once.
+ldd -r "$module" 2>&1 | grep -E 'undefined symbol|not found' && fail "the installed graph module cannot be loaded"
+
 echo "package test: the installed programs on a temporary book"
 book="$tmp/book"
 mkdir -m 700 "$book" "$tmp/home"
@@ -117,7 +125,7 @@ dpkg-query -W -f='${Status}' kakeibo 2>/dev/null | grep -q 'installed' && fail "
 while read -r file; do
     [ ! -e "$file" ] || fail "$file is left after the purge"
 done < "$tmp/files"
-for folder in /usr/share/kakeibo /usr/share/doc/kakeibo; do
+for folder in /usr/share/kakeibo /usr/share/doc/kakeibo /usr/lib/kakeibo; do
     [ ! -e "$folder" ] || fail "$folder is left after the purge"
 done
 echo "package test: passed"

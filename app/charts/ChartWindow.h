@@ -10,6 +10,7 @@
 #include <array>
 #include <optional>
 
+#include "app/ChartWindowPort.h"
 #include "charts/ChartWindowSettings.h"
 #include "dialogs/PrintPath.h"
 
@@ -24,7 +25,7 @@ namespace kakeibo::shell {
 
 class ChartPage;
 
-class ChartWindow : public QWidget {
+class ChartWindow : public QWidget, public ChartWindowPort {
     Q_OBJECT
 public:
     // Where the window first opens, from the main window's corner.
@@ -33,15 +34,16 @@ public:
 
     ChartWindow(Book& book, QWidget* mainWindow);
 
+    QWidget* widget() override { return this; }
     // Shows and raises the window on tab, or on the tab it last showed.
-    void showTab(std::optional<ChartTab> tab);
+    void showTab(std::optional<ChartTab> tab) override;
     ChartTab currentTab() const;
     // The page of a tab, built when it was not yet.
     ChartPage* page(ChartTab tab);
 
     // A command changed the book: the tab on the screen shows it at once,
     // the others when they are next shown.
-    void bookChanged();
+    void bookChanged() override;
 
     // "PNG で保存" and "印刷".
     void btnGraphSavePngClick();

@@ -13,11 +13,13 @@
 
 #include "TestRegistry.h"
 #include "app/ApplicationSetup.h"
+#include "app/charts/ChartWindowMaker.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The windows under test live in the application the program sets up.
     kakeibo::shell::setUpApplication(app);
+    kakeibo::shell::linkChartWindowIn();
 
     QStringList args = QCoreApplication::arguments();
     auto& registry = kakeibo::testing::testRegistry();
