@@ -26,22 +26,29 @@ std::vector<std::string> chartModulePlaces(const std::string& programDir) {
 
 ChartWindowMaker loadChartModule(const std::vector<std::string>& places, std::string& error) {
     error.clear();
+    // Each place's reason is kept: a broken module beside the program must
+    // not hide behind the missing one of the next place.
+    auto tell = [&error](const std::string& reason) { error += (error.empty() ? "" : "\n") + reason; };
     for (const std::string& place : places) {
         // Bound at once, so a module that lacks something fails here and
         // not halfway through drawing a chart; never closed, as the windows
         // it made may outlive any moment to close it.
         void* module = ::dlopen(place.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (!module) {
-            if (const char* why = ::dlerror()) error = why;
+            const char* why = ::dlerror();
+            tell(why ? why : place + ": cannot be loaded");
             continue;
         }
         auto entry = reinterpret_cast<EntryFunction>(::dlsym(module, kChartModuleEntry));
         if (!entry) {
-            error = place + ": " + kChartModuleEntry + " is missing";
+            tell(place + ": " + kChartModuleEntry + " is missing");
             continue;
         }
-        if (ChartWindowMaker maker = entry()) return maker;
-        error = place + ": " + kChartModuleEntry + " gave nothing";
+        if (ChartWindowMaker maker = entry()) {
+            error.clear();
+            return maker;
+        }
+        tell(place + ": " + kChartModuleEntry + " gave nothing");
     }
     if (error.empty()) error = "no place to look for " + std::string(kChartModuleFile);
     return nullptr;

@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QIconEngine>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPalette>
 #include <QPolygonF>
 
@@ -33,7 +32,8 @@ void drawDiscard(QPainter& painter, const QColor& colour) {
     for (qreal x : {6.3, 8.0, 9.7}) painter.drawLine(QPointF(x, 7.4), QPointF(x, 12.4));
 }
 
-void drawArrows(QPainter& painter, BarIcon kind, const QColor& colour) {
+void drawPicture(QPainter& painter, BarIcon kind, const QColor& colour) {
+    if (kind == BarIcon::Discard) return drawDiscard(painter, colour);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
     switch (kind) {
@@ -52,7 +52,7 @@ void drawArrows(QPainter& painter, BarIcon kind, const QColor& colour) {
             painter.drawRect(QRectF(11, 3, 2, 10));
             break;
         case BarIcon::Discard:
-            break;
+            break;  // drawn above, in outline
     }
 }
 
@@ -70,11 +70,7 @@ public:
         painter->setRenderHint(QPainter::Antialiasing);
         painter->translate(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2);
         painter->scale(side / kGrid, side / kGrid);
-        if (kind_ == BarIcon::Discard) {
-            drawDiscard(*painter, colour);
-        } else {
-            drawArrows(*painter, kind_, colour);
-        }
+        drawPicture(*painter, kind_, colour);
         painter->restore();
     }
 

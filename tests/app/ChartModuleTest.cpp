@@ -80,6 +80,11 @@ private slots:
         QVERIFY(!error.empty());
         QVERIFY(!shell::loadChartModule({"libxxhash.so.0"}, error));
         QVERIFY2(error.find(shell::kChartModuleEntry) != std::string::npos, error.c_str());
+        // A broken module at the first place is told even when the next
+        // place has none at all.
+        QVERIFY(!shell::loadChartModule({junk, dir.path() + "kakeibo-charts.so"}, error));
+        QVERIFY2(error.find("junk.so") != std::string::npos, error.c_str());
+        QVERIFY2(error.find("kakeibo-charts.so") != std::string::npos, error.c_str());
         QVERIFY(!shell::loadChartModule({}, error));
         QVERIFY(!error.empty());
     }
