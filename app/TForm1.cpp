@@ -35,14 +35,14 @@
 
 namespace kakeibo::shell {
 
-TForm1::TForm1(const std::string& programFolder, QWidget* parent)
+TForm1::TForm1(const std::string& programFolder, QWidget* parent, DataPrefetch* prefetch)
     : QMainWindow(parent), ownUi_(std::make_unique<QtUiPort>(this)), book_(std::make_unique<Book>(*ownUi_)) {
-    formCreate(programFolder);
+    formCreate(programFolder, prefetch);
 }
 
-TForm1::TForm1(const std::string& programFolder, UiPort& ui, QWidget* parent)
+TForm1::TForm1(const std::string& programFolder, UiPort& ui, QWidget* parent, DataPrefetch* prefetch)
     : QMainWindow(parent), book_(std::make_unique<Book>(ui)) {
-    formCreate(programFolder);
+    formCreate(programFolder, prefetch);
 }
 
 TForm1::~TForm1() {
@@ -58,10 +58,11 @@ TForm1::~TForm1() {
 // The window's creation: the splash, the position read before anything can
 // show a message over the window, the book's start-up, then the layout it
 // read, the first page and the first cell.
-void TForm1::formCreate(const std::string& programFolder) {
+void TForm1::formCreate(const std::string& programFolder, DataPrefetch* prefetch) {
     // The data file is read while the splash shows and the pages are built.
     const std::string folder = withTrailingSlash(programFolder);
-    DataPrefetch prefetch(dataFileName(folder), monthFileName(folder));
+    std::optional<DataPrefetch> ownPrefetch;
+    if (!prefetch) prefetch = &ownPrefetch.emplace(dataFileName(folder), monthFileName(folder));
     QPointer<SplashBox> splash = SplashBox::showAtStartup();
 
     setObjectName(QStringLiteral("Form1"));
@@ -84,8 +85,9 @@ void TForm1::formCreate(const std::string& programFolder) {
         // The views are not shown yet: one reset each afterwards costs far
         // less than following every cell the start-up writes.
         HoldNotifications hold(book_->allSheets());
-        report_ = kakeibo::formCreate(*book_, &prefetch);
+        report_ = kakeibo::formCreate(*book_, prefetch);
     }
+    prefetch->dropUntaken();
     applyLayout(report_.layout, report_.windowFileFound);
     refreshFromBook();
     // The other pages are built when one of them is first shown

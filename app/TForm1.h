@@ -41,10 +41,13 @@ public:
     static constexpr int kWindowWidth = 700;
     static constexpr int kDesignedHeight = 580;
 
-    // With the program's own dialogs.
-    explicit TForm1(const std::string& programFolder, QWidget* parent = nullptr);
+    // With the program's own dialogs. A read of the folder's files started
+    // before the window (prefetch) is taken over; otherwise the window
+    // starts one of its own.
+    explicit TForm1(const std::string& programFolder, QWidget* parent = nullptr, DataPrefetch* prefetch = nullptr);
     // With the dialogs of ui (tests answer them from a script).
-    TForm1(const std::string& programFolder, UiPort& ui, QWidget* parent = nullptr);
+    TForm1(const std::string& programFolder, UiPort& ui, QWidget* parent = nullptr,
+           DataPrefetch* prefetch = nullptr);
     ~TForm1() override;
 
     Book& book() { return *book_; }
@@ -127,7 +130,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void formCreate(const std::string& programFolder);
+    void formCreate(const std::string& programFolder, DataPrefetch* prefetch);
     void buildPages();
     void connectMenus();
     void connectSheetMouse(SheetView* view);

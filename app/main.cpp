@@ -14,6 +14,7 @@
 #include "app/TForm1.h"
 #include "app/ToolWindows.h"
 #include "app/options/WindowOptions.h"
+#include "book/DataPrefetch.h"
 #include "storage/FileNames.h"
 #include "storage/FolderLock.h"
 
@@ -28,6 +29,13 @@ int main(int argc, char* argv[]) {
         std::cerr << "kakeibo: --dir needs an existing folder: " << dir << '\n';
         return 2;
     }
+
+    // The book's files are read from here on, beside the start of Qt and
+    // the building of the window; a second program on the same folder,
+    // found below, ends without having used them.
+    const std::string& chosen = arguments->options.folder;
+    const std::string folder = chosen.empty() ? kakeibo::programFolder() : kakeibo::withTrailingSlash(chosen);
+    kakeibo::DataPrefetch prefetch(kakeibo::dataFileName(folder), kakeibo::monthFileName(folder));
 
     // Qt takes its own options from what the program did not know. The
     // application object keeps argc and argv, so they live as long as main.
@@ -44,8 +52,6 @@ int main(int argc, char* argv[]) {
     }
     kakeibo::shell::setUpApplication(app);
 
-    const std::string& chosen = arguments->options.folder;
-    const std::string folder = chosen.empty() ? kakeibo::programFolder() : kakeibo::withTrailingSlash(chosen);
     kakeibo::FolderLock lock(folder);
     if (lock.acquire() == kakeibo::FolderLock::Outcome::HeldElsewhere) {
         // A second program on the same files would undo the first one's
@@ -59,7 +65,7 @@ int main(int argc, char* argv[]) {
     // start-up's boxes closes them, then the window.
     kakeibo::shell::GracefulQuit quit;
     // Its creation runs the book's start-up (splash, files, today's card).
-    kakeibo::shell::TForm1 form(folder);
+    kakeibo::shell::TForm1 form(folder, nullptr, &prefetch);
     kakeibo::shell::ToolWindows tools(form);
     quit.setMainWindow(form, [&form] { form.saveEverything(); }, [&form] { form.closeForcedByDesktop(); });
     form.show();

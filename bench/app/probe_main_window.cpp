@@ -16,17 +16,23 @@
 #include "app/ApplicationSetup.h"
 #include "app/TForm1.h"
 #include "FirstPaint.h"
+#include "book/DataPrefetch.h"
 #include "book/DayCalculation.h"
 #include "book/DayNavigation.h"
 #include "generator/BenchBook.h"
+#include "storage/FileNames.h"
 
 int main(int argc, char* argv[]) {
     if (argc < 2) return 2;
     const bool ctrlRun = argc > 2 && std::strcmp(argv[2], "--ctrl-run") == 0;
+
+    // As the program's entry: the files are read from before Qt starts.
+    const std::string folder = kakeibo::withTrailingSlash(argv[1]);
+    kakeibo::DataPrefetch prefetch(kakeibo::dataFileName(folder), kakeibo::monthFileName(folder));
     QApplication app(argc, argv);
     kakeibo::shell::setUpApplication(app);
     kakeibo::SilentUi ui;
-    kakeibo::shell::TForm1 form(argv[1], ui);
+    kakeibo::shell::TForm1 form(argv[1], ui, nullptr, &prefetch);
     kakeibo::QuietWatch watch(kakeibo::kQuietMs, [&](std::int64_t first, std::int64_t last) {
         kakeibo::announcePainted(first, last);
         if (ctrlRun) {

@@ -30,6 +30,13 @@ DataPrefetch::~DataPrefetch() {
     waitForRunning(months_);
 }
 
+void DataPrefetch::dropUntaken() {
+    waitForRunning(read_);
+    waitForRunning(months_);
+    read_ = {};
+    months_ = {};
+}
+
 std::optional<DataFileRead> DataPrefetch::take(const std::string& path) {
     if (path != path_ || !read_.valid()) return std::nullopt;
     return read_.get();

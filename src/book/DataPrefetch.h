@@ -27,6 +27,9 @@ public:
     // The read, once, when it was of path; nothing otherwise.
     std::optional<DataFileRead> take(const std::string& path);
     std::optional<MonthFileRead> takeMonths(const std::string& monthPath);
+    // Lets go of the reads nobody took (a start-up that restored the files
+    // from a recovery copy read them anew), once they are done.
+    void dropUntaken();
 
 private:
     std::string path_;

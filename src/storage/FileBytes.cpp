@@ -11,6 +11,13 @@ FileBytes::FileBytes(std::string_view bytes)
 
 std::optional<FileBytes> FileBytes::read(const std::string& path, FileLayer& files) {
     FileBytes read;
+    // A layer of its own (a test's, one that fails) is asked for every read.
+    if (&files == &systemFileLayer()) {
+        if ((read.mapped_ = MappedFile::open(path, kMaxReadBytes))) {
+            read.size_ = read.mapped_->view().size();
+            return read;
+        }
+    }
     std::size_t room = 0;
     const std::optional<std::size_t> size = readFileInto(path, kMaxReadBytes, files, [&](std::size_t n) {
         // Grows only when the file grew while it was read: the bytes so far

@@ -227,6 +227,11 @@ TEST(Lifecycle, ADataFileReadBeforehandStartsTheBookAsOneReadThen) {
     }
     DataPrefetch other(dir.file("elsewhere.mrb"));
     EXPECT_FALSE(other.take(dataFileName(dir.path())));
+    // A read let go of is gone, even for its own file.
+    DataPrefetch dropped(dataFileName(dir.path()), monthFileName(dir.path()));
+    dropped.dropUntaken();
+    EXPECT_FALSE(dropped.take(dataFileName(dir.path())));
+    EXPECT_FALSE(dropped.takeMonths(monthFileName(dir.path())));
 }
 
 TEST(Lifecycle, AFailedSettingsWriteIsReportedAndTheDataIsStillWritten) {
