@@ -56,36 +56,42 @@ bool copyInPlace(Slot& slot) {
     return true;
 }
 
-void onLeaseBreak(int, siginfo_t* info, void*) {
+void onLeaseBreak(int signal, siginfo_t* info, void*) {
     const int savedErrno = errno;
+    // The kernel sends SIGIO instead when its queue of signals is full; it
+    // does not say which file then, so every mapping is copied.
+    const bool anyFile = signal == SIGIO;
     for (Slot& slot : slots) {
         int held = Held;
         if (!slot.state.compare_exchange_strong(held, Busy)) continue;
         // Without memory for the copy the lease stays: the writer waits for
         // the kernel's time limit rather than cut the pages from under us.
-        const bool copied = slot.fd == info->si_fd && copyInPlace(slot);
+        const bool copied = (anyFile || slot.fd == info->si_fd) && copyInPlace(slot);
         slot.state.store(copied ? Copied : Held);
     }
     errno = savedErrno;
 }
 
-// Whether the handler is in place: the signal must be one nobody else in
-// the process has taken.
+// Takes signal for the handler, unless something else in the process
+// has taken it already.
+bool takeSignal(int signal) {
+    struct sigaction old {};
+    if (::sigaction(signal, nullptr, &old) != 0 || (old.sa_flags & SA_SIGINFO) || old.sa_handler != SIG_DFL) {
+        return false;
+    }
+    struct sigaction action {};
+    action.sa_sigaction = onLeaseBreak;
+    action.sa_flags = SA_SIGINFO | SA_RESTART;
+    sigemptyset(&action.sa_mask);
+    return ::sigaction(signal, &action, nullptr) == 0;
+}
+
+// Whether the handler is in place for the lease signal and for SIGIO, its
+// stand-in; without both a lease break could end the program.
 bool handlerInstalled() {
     static std::once_flag once;
     static bool installed = false;
-    std::call_once(once, [] {
-        struct sigaction old {};
-        if (::sigaction(leaseSignal(), nullptr, &old) != 0 || (old.sa_flags & SA_SIGINFO) ||
-            old.sa_handler != SIG_DFL) {
-            return;
-        }
-        struct sigaction action {};
-        action.sa_sigaction = onLeaseBreak;
-        action.sa_flags = SA_SIGINFO | SA_RESTART;
-        sigemptyset(&action.sa_mask);
-        installed = ::sigaction(leaseSignal(), &action, nullptr) == 0;
-    });
+    std::call_once(once, [] { installed = takeSignal(leaseSignal()) && takeSignal(SIGIO); });
     return installed;
 }
 

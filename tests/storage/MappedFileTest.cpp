@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -101,6 +102,29 @@ TEST(MappedFile, AFileReplacedByRenameKeepsSharingThePageCache) {
     EXPECT_TRUE(mapped->view() == original);
     ASSERT_EQ(::unlink(dir.file("book.bak").c_str()), 0);
     EXPECT_TRUE(mapped->view() == original);
+}
+
+// The kernel falls back on SIGIO, naming no file, when its signal queue is
+// full: every mapping is then copied, and its lease let go of.
+TEST(MappedFile, TheStandInSignalCopiesEveryMappingAndEndsNothing) {
+    TempDir dir;
+    const std::string first = pattern(kFileSize, 11);
+    const std::string second = pattern(kFileSize / 2, 12);
+    dir.write("a.mrb", first);
+    dir.write("b.mrb", second);
+    std::unique_ptr<MappedFile> a = MappedFile::open(dir.file("a.mrb"), kMaxReadBytes);
+    std::unique_ptr<MappedFile> b = MappedFile::open(dir.file("b.mrb"), kMaxReadBytes);
+    if (!a || !b) GTEST_SKIP() << "this file system offers no leases";
+    ASSERT_EQ(::raise(SIGIO), 0);
+    EXPECT_FALSE(a->sharesPageCache());
+    EXPECT_FALSE(b->sharesPageCache());
+    EXPECT_TRUE(a->view() == first);
+    EXPECT_TRUE(b->view() == second);
+    // No lease is left to hold a writer back.
+    const int writer = ::open(dir.file("a.mrb").c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK);
+    EXPECT_GE(writer, 0);
+    if (writer >= 0) ::close(writer);
+    EXPECT_TRUE(a->view() == first);
 }
 
 TEST(MappedFile, FilesThatCannotBeLeasedAreReadInstead) {
