@@ -26,19 +26,6 @@ void appendLittleEndian(std::string& out, Unsigned value) {
     out.append(bytes, sizeof bytes);
 }
 
-template <class Unsigned>
-Unsigned loadLittleEndian(const char* in) {
-    Unsigned value = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(&value, in, sizeof value);
-    } else {
-        for (std::size_t i = 0; i < sizeof value; ++i) {
-            value |= static_cast<Unsigned>(static_cast<unsigned char>(in[i])) << (8 * i);
-        }
-    }
-    return value;
-}
-
 // The stored form of a text: length L = bytes + 1, the bytes, one zero byte.
 // A text over the limit is still written whole: the entry check refuses such
 // texts, and cutting one here would lose what was typed without a word.
@@ -66,30 +53,6 @@ void BinaryWriter::writeByte(std::uint8_t value) { bytes_ += static_cast<char>(v
 void BinaryWriter::writeStr(std::string_view utf8) { appendText(bytes_, utf8); }
 
 void BinaryWriter::writeLongStr(std::string_view utf8) { appendText(bytes_, utf8); }
-
-bool BinaryReader::take(std::size_t n, const char*& out) {
-    if (failed_ || n > remaining()) {
-        failed_ = true;
-        return false;
-    }
-    out = bytes_.data() + pos_;
-    pos_ += n;
-    return true;
-}
-
-bool BinaryReader::readInt(std::int32_t& value) {
-    const char* in = nullptr;
-    if (!take(4, in)) return false;
-    value = static_cast<std::int32_t>(loadLittleEndian<std::uint32_t>(in));
-    return true;
-}
-
-bool BinaryReader::readDouble(double& value) {
-    const char* in = nullptr;
-    if (!take(8, in)) return false;
-    value = std::bit_cast<double>(loadLittleEndian<std::uint64_t>(in));
-    return true;
-}
 
 bool BinaryReader::readByte(std::uint8_t& value) {
     const char* in = nullptr;
@@ -124,30 +87,13 @@ bool BinaryReader::readStr(std::string& utf8) {
     return true;
 }
 
+bool BinaryReader::textComesBack(std::string_view stored) { return cp932RoundTrips(stored); }
+
 bool BinaryReader::readLongStr(std::string& utf8) { return readStr(utf8); }
 
 bool BinaryReader::skipStr() {
     std::int32_t stored = 0;
     return readInt(stored) && skip(static_cast<std::uint32_t>(stored));
-}
-
-bool BinaryReader::skipStr(bool& asWritten, bool checkTexts) {
-    std::int32_t stored = 0;
-    const char* in = nullptr;
-    if (!readInt(stored) || !take(static_cast<std::uint32_t>(stored), in)) return false;
-    // Written: the bytes, then one zero byte; read: up to the first zero
-    // byte, which cp932RoundTrips refuses inside the text.
-    const auto length = static_cast<std::uint32_t>(stored);
-    if (length == 0 || in[length - 1] != '\0' ||
-        (checkTexts && !cp932RoundTrips(std::string_view(in, length - 1)))) {
-        asWritten = false;
-    }
-    return true;
-}
-
-bool BinaryReader::skip(std::size_t n) {
-    const char* in = nullptr;
-    return take(n, in);
 }
 
 bool BinaryReader::readCount(std::int32_t& count, std::size_t minBytesPerItem) {

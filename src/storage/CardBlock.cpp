@@ -57,10 +57,12 @@ bool readSummaryRows(BinaryReader& r, std::int32_t count, std::vector<TMatome>& 
 }
 
 // Passes over count items of texts followed by fixed numbers, as the
-// readers above would read them.
+// readers above would read them. A long book's start runs this over every
+// card, so the bytes a few items ahead are asked for in advance.
 bool skipItems(BinaryReader& r, std::int32_t count, int texts, std::size_t numberBytes, CardBlockScan& scan) {
     if (count < 0) scan.asWritten = false;
     for (std::int32_t i = 0; i < count; ++i) {
+        r.prefetchAhead(1024);
         for (int t = 0; t < texts; ++t) {
             if (!r.skipStr(scan.asWritten, scan.checkTexts)) return false;
         }
