@@ -29,7 +29,7 @@ Date generationDay(const FileIdentity& identity, Date today) {
 DataFileBefore checkStandardDataFile(Book& book, std::optional<std::string_view> bytesToWrite) {
     DataFileBefore before;
     const std::string path = dataFileName(book.folder);
-    const FileIdentity& known = book.safety.dataFile;
+    const FileIdentity known = book.safety.dataFile();
     if (bytesToWrite && book.safety.dataFileStamp && known.exists && bytesToWrite->size() == known.size &&
         stampOf(path) == book.safety.dataFileStamp && xxh64(*bytesToWrite) == known.hash) {
         before.onDisk = FileContents{{}, known};
@@ -38,7 +38,7 @@ DataFileBefore checkStandardDataFile(Book& book, std::optional<std::string_view>
     }
     before.onDisk = readWithIdentity(path, *book.safety.files);
     before.changedElsewhere = before.onDisk && before.onDisk->identity.exists &&
-                              !before.onDisk->identity.sameContents(book.safety.dataFile);
+                              !before.onDisk->identity.sameContents(known);
     return before;
 }
 

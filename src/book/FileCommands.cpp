@@ -35,7 +35,7 @@ namespace {
 ReadOutcome readBackData(Book& book, const std::string& path) {
     DataFileRead read = readDataFile(path, *book.safety.files, CardReading::KeptAsRead);
     const bool standard = isStandardDataFile(book, path);
-    const FileIdentity identity = read.identity;
+    const PendingIdentity identity = read.identity;
     const std::optional<FileStamp> stamp = read.stamp;
     const ReadOutcome outcome = loadBookData(std::move(read), book, DataLoadMode::ReplaceOnlyWhenGood);
     if (standard && outcome == ReadOutcome::Ok) book.safety.knowDataFile(identity, stamp);

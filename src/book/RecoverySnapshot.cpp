@@ -50,7 +50,7 @@ RecoverySnapshot RecoverySnapshotBuilder::finish(const Book& book) {
         storeMonthRecord(snapshot.months[static_cast<std::size_t>(book.months.curIndex())], book.GridMonthShishutu,
                          book.GridMonthShuNyu, book.GridMonthMatome, book.GridMonthSum);
     }
-    snapshot.base = book.safety.dataFile;
+    snapshot.base = book.safety.dataFile();
     return snapshot;
 }
 

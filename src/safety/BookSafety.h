@@ -17,13 +17,16 @@ struct BookSafety {
     // The standard data file as this book last read or wrote it, and its
     // stamp when the book read it settled (see FileStamp): while the file
     // keeps that stamp, it is unchanged without reading it again.
-    FileIdentity dataFile;
+    FileIdentity dataFile() const { return dataFile_.get(); }
     std::optional<FileStamp> dataFileStamp;
-    void knowDataFile(const FileIdentity& identity, std::optional<FileStamp> stamp = std::nullopt) {
-        dataFile = identity;
+    void knowDataFile(const PendingIdentity& identity, std::optional<FileStamp> stamp = std::nullopt) {
+        dataFile_ = identity;
         dataFileStamp = stamp;
     }
     RecoveryWriter recovery;
+
+private:
+    PendingIdentity dataFile_;
 };
 
 }  // namespace kakeibo

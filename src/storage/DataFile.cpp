@@ -208,16 +208,23 @@ void creditRowsToSheet(const std::vector<CreditRow>& rows, Sheet& gridCredit) {
 DataFileRead readDataFileBytes(FileBytes bytes, const std::string& path, CardReading cards) {
     DataFileRead read;
     read.fileRead = true;
-    read.identity = identityOf(bytes.view(), path);
     if (cards == CardReading::KeptAsRead) {
         if (std::optional<DataFileLayout> layout = scanDataFile(bytes.view(), TextScan::LeftToCardList)) {
             read.outcome = ReadOutcome::Ok;
             read.image = std::move(layout->head);
             read.keptCards = std::move(layout->cards);
             read.bytes = std::make_shared<const FileBytes>(std::move(bytes));
+            // The kept bytes never change, so their hash later is their
+            // hash now; a long book's start does not wait for it.
+            FileIdentity identity;
+            identity.exists = true;
+            identity.size = read.bytes->size();
+            identity.mtimeNs = modificationTimeNs(path);
+            read.identity = PendingIdentity::hashedLater(identity, [kept = read.bytes] { return xxh64(kept->view()); });
             return read;
         }
     }
+    read.identity = identityOf(bytes.view(), path);
     read.outcome = decodeDataFile(bytes.view(), read.image);
     return read;
 }
@@ -228,7 +235,7 @@ DataFileRead readDataFile(const std::string& path, FileLayer& files, CardReading
     if (!bytes) return DataFileRead{};
     const std::optional<FileStamp> after = stampOf(path);
     DataFileRead read = readDataFileBytes(std::move(*bytes), path, cards);
-    if (before && before == after && before->size == read.identity.size && stampSettled(*before, wallClockNs())) {
+    if (before && before == after && before->size == read.identity.size() && stampSettled(*before, wallClockNs())) {
         read.stamp = before;
     }
     return read;

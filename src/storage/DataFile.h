@@ -99,7 +99,9 @@ struct DataFileRead {
     ReadOutcome outcome = ReadOutcome::Broken;
     // The head, and the cards decoded unless they were kept as read.
     DataImage image;
-    FileIdentity identity;  // of the bytes read
+    // Of the bytes read; when the cards are kept as read, their hash is
+    // taken from the kept bytes at its first need.
+    PendingIdentity identity;
     // The file's stamp, when it was settled and the same before and after
     // the read: while the file keeps it, it holds these bytes.
     std::optional<FileStamp> stamp;

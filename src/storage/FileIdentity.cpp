@@ -77,6 +77,18 @@ FileIdentity identityOf(std::string_view bytes, const std::string& path) {
     return identity;
 }
 
+PendingIdentity PendingIdentity::hashedLater(const FileIdentity& identity, std::function<std::uint64_t()> hashOfBytes) {
+    PendingIdentity pending(identity);
+    pending.hash_ = std::async(std::launch::deferred, std::move(hashOfBytes)).share();
+    return pending;
+}
+
+FileIdentity PendingIdentity::get() const {
+    FileIdentity identity = identity_;
+    if (hash_.valid()) identity.hash = hash_.get();
+    return identity;
+}
+
 std::optional<FileContents> readWithIdentity(const std::string& path, FileLayer& files) {
     FileContents contents;
     if (!files.exists(path)) return contents;

@@ -10,6 +10,8 @@
 // stored in the recovery copy, so they must never change between versions.
 
 #include <cstdint>
+#include <functional>
+#include <future>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -59,6 +61,29 @@ std::int64_t wallClockNs();
 
 // The identity of bytes just read from, or written to, path.
 FileIdentity identityOf(std::string_view bytes, const std::string& path);
+
+// An identity whose hash may be taken at its first need instead of at the
+// read: for bytes that stay as they were read (a data file whose cards are
+// kept as read), where hashing them would make a long book's start wait.
+// Whoever asks first takes the hash, on their own thread; asking from
+// several threads at once is safe.
+class PendingIdentity {
+public:
+    PendingIdentity() = default;
+    // Complete already.
+    PendingIdentity(const FileIdentity& identity) : identity_(identity) {}  // NOLINT: an identity is one
+    // identity, whose hash is hashOfBytes() once asked for.
+    static PendingIdentity hashedLater(const FileIdentity& identity, std::function<std::uint64_t()> hashOfBytes);
+
+    FileIdentity get() const;
+    // What is known without the hash.
+    bool exists() const { return identity_.exists; }
+    std::uint64_t size() const { return identity_.size; }
+
+private:
+    FileIdentity identity_;
+    std::shared_future<std::uint64_t> hash_;
+};
 
 struct FileContents {
     std::string bytes;  // empty when the file does not exist

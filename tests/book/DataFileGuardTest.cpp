@@ -79,7 +79,7 @@ TEST(DataFileGuard, AfterASaveOfTheSameBytesOnlyALaterChangeElsewhereCounts) {
     // Nothing changed: the bytes written are the ones on disk.
     ASSERT_TRUE(saveAllFiles(s.book, WindowSizes{}));
     ASSERT_EQ(dir.read("Mirab050.mrb"), dir.read("Mirab050.bak"));
-    EXPECT_TRUE(s.book.safety.dataFile.sameContents(identityOf(*dir.read("Mirab050.mrb"), dir.file("Mirab050.mrb"))));
+    EXPECT_TRUE(s.book.safety.dataFile().sameContents(identityOf(*dir.read("Mirab050.mrb"), dir.file("Mirab050.mrb"))));
     s.type(2, "昼食", "800");
     ASSERT_TRUE(saveAllFiles(s.book, WindowSizes{}));
     EXPECT_TRUE(dir.namesStartingWith("Mirab050.conflict-").empty());

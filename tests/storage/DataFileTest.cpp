@@ -9,6 +9,7 @@
 #include <cstring>
 #include <optional>
 
+#include "storage/FileIdentity.h"
 #include "support/FailingFileLayer.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
@@ -206,6 +207,31 @@ TEST(DataFile, TheLayoutOfAFileGivesTheSameCardsDecodedApart) {
     EXPECT_FALSE(scanDataFile(newer));
     // Bytes after the last card are not read, by either reader.
     EXPECT_TRUE(scanDataFile(bytes + "trailing"));
+}
+
+// A read that keeps the cards as read takes its identity's hash later, from
+// the bytes it read: a file changed in between does not make it another.
+TEST(DataFile, TheIdentityOfAKeptReadIsOfTheBytesReadWhenEverItIsTaken) {
+    TempDir dir;
+    const std::string bytes = encodeDataFile(sampleBook());
+    dir.write("book.mrb", bytes);
+    const DataFileRead kept = readDataFile(dir.file("book.mrb"), systemFileLayer(), CardReading::KeptAsRead);
+    const DataFileRead decoded = readDataFile(dir.file("book.mrb"), systemFileLayer(), CardReading::Decoded);
+    ASSERT_TRUE(kept.keptCards);
+    ASSERT_FALSE(decoded.keptCards);
+    DataImage changed = sampleBook();
+    changed.cards[0].memo = "changed";
+    dir.write("book.mrb", encodeDataFile(changed));
+
+    const FileIdentity asRead = identityOf(bytes, dir.file("book.mrb"));
+    for (const DataFileRead* read : {&kept, &decoded}) {
+        const FileIdentity identity = read->identity.get();
+        EXPECT_TRUE(identity.exists);
+        EXPECT_EQ(identity.size, bytes.size());
+        EXPECT_EQ(identity.hash, asRead.hash);
+        EXPECT_TRUE(identity.sameContents(asRead));
+        EXPECT_GT(identity.mtimeNs, 0);
+    }
 }
 
 TEST(DataFile, StoredLengthsAndCountsBeyondTheFileAreBrokenNotAllocated) {
