@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 
+#include "app/AppStyle.h"
 #include "app/Fonts.h"
 #include "app/HelpWindow.h"
 #include "app/QtTranslations.h"
@@ -18,10 +20,11 @@ void setUpApplication(QApplication& app) {
     loadResources();
     // The installed theme icon is this same picture; looking it up in the
     // desktop's icon theme would read the theme's index at every start.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/kakeibo.png")));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(builtInPicture(QStringLiteral(":/kakeibo.png")))));
     // The help command opens the file of this name (beside the book, the
     // installed copy, or the copy built in).
     app.setProperty("helpFile", QString::fromLatin1(kHelpFileName));
+    installAppStyle();
     installJapaneseFonts();
     installInputMethodGuard(app);
     installQtJapaneseTexts(app);

@@ -1,5 +1,6 @@
 #include "app/Resources.h"
 
+#include <QImageReader>
 #include <QtGlobal>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
@@ -10,6 +11,12 @@ namespace kakeibo::shell {
 void loadResources() {
     static const bool loaded = (initKakeiboResources(), true);
     Q_UNUSED(loaded);
+}
+
+QImage builtInPicture(const QString& path) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 }  // namespace kakeibo::shell

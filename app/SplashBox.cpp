@@ -60,7 +60,7 @@ SplashBox::SplashBox(QWidget* parent)
 
     auto* picture = new QLabel(inner_);
     picture->setObjectName(QStringLiteral("Image1"));
-    picture->setPixmap(QPixmap(QStringLiteral(":/splash.png")));
+    picture->setPixmap(QPixmap::fromImage(builtInPicture(QStringLiteral(":/splash.png"))));
     picture->setGeometry(24, 124, 100, 100);
 
     textAt(inner_, QStringLiteral("みらぶの家計簿"), 40, 8, 48, true)->setObjectName(QStringLiteral("Label1"));

@@ -32,8 +32,18 @@ void drawDiscard(QPainter& painter, const QColor& colour) {
     for (qreal x : {6.3, 8.0, 9.7}) painter.drawLine(QPointF(x, 7.4), QPointF(x, 12.4));
 }
 
+// Two chevrons pointing on, as "»".
+void drawMore(QPainter& painter, const QColor& colour) {
+    QPen pen(colour, 1.6);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    for (qreal x : {3.5, 8.5}) painter.drawPolyline(QPolygonF({QPointF(x, 4), QPointF(x + 4, 8), QPointF(x, 12)}));
+}
+
 void drawPicture(QPainter& painter, BarIcon kind, const QColor& colour) {
     if (kind == BarIcon::Discard) return drawDiscard(painter, colour);
+    if (kind == BarIcon::More) return drawMore(painter, colour);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
     switch (kind) {
@@ -52,6 +62,7 @@ void drawPicture(QPainter& painter, BarIcon kind, const QColor& colour) {
             painter.drawRect(QRectF(11, 3, 2, 10));
             break;
         case BarIcon::Discard:
+        case BarIcon::More:
             break;  // drawn above, in outline
     }
 }

@@ -1,13 +1,19 @@
 // The navigation bars' pictures: each one draws, each differs from the
 // others, and each is drawn in the colour the palette gives the buttons'
 // text, for the disabled state too, so a dark desktop palette or a button
-// that cannot be pressed shows them as it shows its captions.
+// that cannot be pressed shows them as it shows its captions. The menu
+// bar's button for menus that do not fit shows the drawn one too, by the
+// application's style.
 
 #include <cstdlib>
 #include <vector>
 
 #include <QApplication>
 #include <QImage>
+#include <QMenuBar>
+#include <QProxyStyle>
+#include <QStyle>
+#include <QToolButton>
 #include <QPalette>
 #include <QPushButton>
 #include <QTest>
@@ -20,8 +26,8 @@ namespace {
 using kakeibo::shell::BarIcon;
 using kakeibo::shell::barIcon;
 
-constexpr BarIcon kEveryIcon[] = {BarIcon::First, BarIcon::Previous, BarIcon::Next, BarIcon::Last,
-                                  BarIcon::Discard};
+constexpr BarIcon kEveryIcon[] = {BarIcon::First, BarIcon::Previous, BarIcon::Next,
+                                  BarIcon::Last,  BarIcon::Discard,  BarIcon::More};
 
 QImage drawn(BarIcon kind, QIcon::Mode mode = QIcon::Normal, int side = 16) {
     return barIcon(kind).pixmap(QSize(side, side), mode).toImage().convertToFormat(QImage::Format_ARGB32);
@@ -103,6 +109,18 @@ private slots:
         palette.setColor(QPalette::Active, QPalette::ButtonText, Qt::white);
         QApplication::setPalette(palette);
         QCOMPARE(inkOf(icon.pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32)).darkest, QColor(Qt::white));
+    }
+
+    void theMenuBarsButtonForMenusThatDoNotFitIsDrawnAndTheRestIsTheDesktopsStyle() {
+        const auto* style = dynamic_cast<const QProxyStyle*>(QApplication::style());
+        QVERIFY(style);
+        QVERIFY(style->baseStyle() && !style->baseStyle()->name().isEmpty());
+        QMenuBar bar;
+        const auto* more = bar.findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+        QVERIFY(more);
+        QCOMPARE(more->icon().pixmap(QSize(16, 16)).toImage().convertToFormat(QImage::Format_ARGB32),
+                 drawn(BarIcon::More));
+        QVERIFY(!QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning).isNull());
     }
 
     void aScreenOfTwiceTheDensityGetsAPictureOfTwiceThePixels() {
