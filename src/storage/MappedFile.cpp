@@ -1,10 +1,12 @@
 #include "storage/MappedFile.h"
 
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sched.h>
 #include <signal.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <unistd.h>
 
 #include <array>
@@ -103,8 +105,28 @@ int claimSlot() {
     return -1;
 }
 
+// A lease only guards against writers on this machine: a file system that
+// another machine or a user-space daemon can change underneath (NFS, SMB,
+// FUSE mounts of cloud drives) may cut the pages without breaking it. So
+// files are mapped only on the local disk file systems.
+bool onLocalDisk(int fd) {
+    struct statfs fs {};
+    if (::fstatfs(fd, &fs) != 0) return false;
+    switch (static_cast<unsigned long>(fs.f_type)) {
+        case EXT4_SUPER_MAGIC:  // also ext2 and ext3
+        case BTRFS_SUPER_MAGIC:
+        case XFS_SUPER_MAGIC:
+        case F2FS_SUPER_MAGIC:
+        case TMPFS_MAGIC:
+            return true;
+        default:
+            return false;
+    }
+}
+
 // The lease first, then the size: while it is held nobody can cut the file.
 bool leaseAndMap(Slot& slot, int fd, std::size_t maxBytes) {
+    if (!onLocalDisk(fd)) return false;
     if (::fcntl(fd, F_SETOWN, ::getpid()) != 0 || ::fcntl(fd, F_SETSIG, leaseSignal()) != 0 ||
         ::fcntl(fd, F_SETLEASE, F_RDLCK) != 0) {
         return false;

@@ -9,8 +9,9 @@
 // handler puts a private copy of the bytes in the mapping's place (the same
 // addresses, the same bytes) and gives up the lease; only then does the
 // writer go on. Where no lease is to be had (a file of another owner, one open
-// for writing already, a network file system), the file is not mapped, and
-// the caller reads it as usual.
+// for writing already) or a lease would not hold (a network or user-space
+// file system, which can change under it), the file is not mapped, and the
+// caller reads it as usual.
 
 #include <cstddef>
 #include <memory>
