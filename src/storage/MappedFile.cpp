@@ -58,6 +58,12 @@ bool copyInPlace(Slot& slot) {
     return true;
 }
 
+// Copies the entry unless the handler has it or has copied it already.
+void copyIfHeld(Slot& slot) {
+    int held = Held;
+    if (slot.state.compare_exchange_strong(held, Busy)) slot.state.store(copyInPlace(slot) ? Copied : Held);
+}
+
 void onLeaseBreak(int signal, siginfo_t* info, void*) {
     const int savedErrno = errno;
     // The kernel sends SIGIO instead when its queue of signals is full; it
@@ -165,6 +171,10 @@ std::unique_ptr<MappedFile> MappedFile::open(const std::string& path, std::size_
         return nullptr;
     }
     slot.state.store(Held);
+    // A writer that came while the entry was being set up found it not yet
+    // held, so the handler left its signal unanswered: the lease is being
+    // broken already, and the copy is made here.
+    if (::fcntl(fd, F_GETLEASE) != F_RDLCK) copyIfHeld(slot);
     return std::unique_ptr<MappedFile>(new MappedFile(index, slot.data, slot.size));
 }
 
