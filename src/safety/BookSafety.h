@@ -5,6 +5,7 @@
 // and the writer of its recovery copy.
 
 #include <optional>
+#include <string_view>
 
 #include "safety/RecoveryWriter.h"
 #include "storage/FileIdentity.h"
@@ -18,6 +19,8 @@ struct BookSafety {
     // stamp when the book read it settled (see FileStamp): while the file
     // keeps that stamp, it is unchanged without reading it again.
     FileIdentity dataFile() const { return dataFile_.get(); }
+    // Whether bytes are the very bytes the book read the data file as.
+    bool dataFileIsOf(std::string_view bytes) const { return dataFile_.isOf(bytes); }
     std::optional<FileStamp> dataFileStamp;
     void knowDataFile(const PendingIdentity& identity, std::optional<FileStamp> stamp = std::nullopt) {
         dataFile_ = identity;

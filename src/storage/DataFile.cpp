@@ -216,11 +216,7 @@ DataFileRead readDataFileBytes(FileBytes bytes, const std::string& path, CardRea
             read.bytes = std::make_shared<const FileBytes>(std::move(bytes));
             // The kept bytes never change, so their hash later is their
             // hash now; a long book's start does not wait for it.
-            FileIdentity identity;
-            identity.exists = true;
-            identity.size = read.bytes->size();
-            identity.mtimeNs = modificationTimeNs(path);
-            read.identity = PendingIdentity::hashedLater(identity, [kept = read.bytes] { return xxh64(kept->view()); });
+            read.identity = PendingIdentity::ofKeptBytes(read.bytes, path);
             return read;
         }
     }

@@ -68,18 +68,28 @@ std::int64_t wallClockNs() {
     return nanoseconds(now);
 }
 
-FileIdentity identityOf(std::string_view bytes, const std::string& path) {
+namespace {
+
+FileIdentity identityWithoutHash(std::uint64_t size, const std::string& path) {
     FileIdentity identity;
     identity.exists = true;
-    identity.size = bytes.size();
-    identity.hash = xxh64(bytes);
+    identity.size = size;
     identity.mtimeNs = modificationTimeNs(path);
     return identity;
 }
 
-PendingIdentity PendingIdentity::hashedLater(const FileIdentity& identity, std::function<std::uint64_t()> hashOfBytes) {
-    PendingIdentity pending(identity);
-    pending.hash_ = std::async(std::launch::deferred, std::move(hashOfBytes)).share();
+}  // namespace
+
+FileIdentity identityOf(std::string_view bytes, const std::string& path) {
+    FileIdentity identity = identityWithoutHash(bytes.size(), path);
+    identity.hash = xxh64(bytes);
+    return identity;
+}
+
+PendingIdentity PendingIdentity::ofKeptBytes(std::shared_ptr<const FileBytes> kept, const std::string& path) {
+    PendingIdentity pending(identityWithoutHash(kept->size(), path));
+    pending.hash_ = std::async(std::launch::deferred, [kept] { return xxh64(kept->view()); }).share();
+    pending.kept_ = std::move(kept);
     return pending;
 }
 

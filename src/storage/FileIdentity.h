@@ -10,12 +10,13 @@
 // stored in the recovery copy, so they must never change between versions.
 
 #include <cstdint>
-#include <functional>
 #include <future>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "storage/FileBytes.h"
 #include "storage/FileLayer.h"
 
 namespace kakeibo {
@@ -63,25 +64,29 @@ std::int64_t wallClockNs();
 FileIdentity identityOf(std::string_view bytes, const std::string& path);
 
 // An identity whose hash may be taken at its first need instead of at the
-// read: for bytes that stay as they were read (a data file whose cards are
-// kept as read), where hashing them would make a long book's start wait.
-// Whoever asks first takes the hash, on their own thread; asking from
+// read: for bytes kept unchanged as they were read (a data file whose cards
+// are kept as read), where hashing them would make a long book's start
+// wait. Whoever asks first takes the hash, on their own thread; asking from
 // several threads at once is safe.
 class PendingIdentity {
 public:
     PendingIdentity() = default;
-    // Complete already.
-    PendingIdentity(const FileIdentity& identity) : identity_(identity) {}  // NOLINT: an identity is one
-    // identity, whose hash is hashOfBytes() once asked for.
-    static PendingIdentity hashedLater(const FileIdentity& identity, std::function<std::uint64_t()> hashOfBytes);
+    // Complete already; an identity in hand is one.
+    PendingIdentity(const FileIdentity& identity) : identity_(identity) {}  // NOLINT(google-explicit-constructor)
+    // Of bytes read from path and kept.
+    static PendingIdentity ofKeptBytes(std::shared_ptr<const FileBytes> kept, const std::string& path);
 
     FileIdentity get() const;
-    // What is known without the hash.
-    bool exists() const { return identity_.exists; }
     std::uint64_t size() const { return identity_.size; }
+    // Whether bytes are the very bytes kept (the same memory), whose hash
+    // is this identity's without taking it again.
+    bool isOf(std::string_view bytes) const {
+        return kept_ && bytes.data() == kept_->view().data() && bytes.size() == kept_->size();
+    }
 
 private:
     FileIdentity identity_;
+    std::shared_ptr<const FileBytes> kept_;
     std::shared_future<std::uint64_t> hash_;
 };
 

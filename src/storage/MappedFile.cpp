@@ -58,25 +58,22 @@ bool copyInPlace(Slot& slot) {
     return true;
 }
 
-// Copies the entry unless the handler has it or has copied it already.
-void copyIfHeld(Slot& slot) {
+// Copies the entry when it is held and maps fd (any file for -1). Its fd
+// is read only once the entry is Busy, when nobody else writes it.
+void copyIfHeld(Slot& slot, int fd = -1) {
     int held = Held;
-    if (slot.state.compare_exchange_strong(held, Busy)) slot.state.store(copyInPlace(slot) ? Copied : Held);
+    if (!slot.state.compare_exchange_strong(held, Busy)) return;
+    // Without memory for the copy the lease stays: the writer waits for
+    // the kernel's time limit rather than cut the pages from under us.
+    const bool copied = (fd < 0 || slot.fd == fd) && copyInPlace(slot);
+    slot.state.store(copied ? Copied : Held);
 }
 
 void onLeaseBreak(int signal, siginfo_t* info, void*) {
     const int savedErrno = errno;
     // The kernel sends SIGIO instead when its queue of signals is full; it
     // does not say which file then, so every mapping is copied.
-    const bool anyFile = signal == SIGIO;
-    for (Slot& slot : slots) {
-        int held = Held;
-        if (!slot.state.compare_exchange_strong(held, Busy)) continue;
-        // Without memory for the copy the lease stays: the writer waits for
-        // the kernel's time limit rather than cut the pages from under us.
-        const bool copied = (anyFile || slot.fd == info->si_fd) && copyInPlace(slot);
-        slot.state.store(copied ? Copied : Held);
-    }
+    for (Slot& slot : slots) copyIfHeld(slot, signal == SIGIO ? -1 : info->si_fd);
     errno = savedErrno;
 }
 

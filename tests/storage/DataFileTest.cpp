@@ -232,6 +232,12 @@ TEST(DataFile, TheIdentityOfAKeptReadIsOfTheBytesReadWhenEverItIsTaken) {
         EXPECT_TRUE(identity.sameContents(asRead));
         EXPECT_GT(identity.mtimeNs, 0);
     }
+    // Only the kept bytes themselves are known without a hash; the same
+    // bytes elsewhere, or a part of them, are not.
+    EXPECT_TRUE(kept.identity.isOf(kept.bytes->view()));
+    EXPECT_FALSE(kept.identity.isOf(bytes));
+    EXPECT_FALSE(kept.identity.isOf(kept.bytes->view().substr(0, bytes.size() - 1)));
+    EXPECT_FALSE(decoded.identity.isOf(bytes));
 }
 
 TEST(DataFile, StoredLengthsAndCountsBeyondTheFileAreBrokenNotAllocated) {
